@@ -108,6 +108,7 @@ void Database::ensureCatalog() {
 void Database::checkCollationVersion() {
     Statement get(db_, QStringLiteral("SELECT value FROM _rv_meta WHERE key='collation'"));
     const QString stored = get.step() ? get.columnText(0) : QString();
+    get.reset();
     if (stored == collationVersion()) return;
     // Indexes built under other collation rules would be out of order: rebuild them. When
     // another connection is writing just now, the next opening tries again.

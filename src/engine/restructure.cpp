@@ -112,6 +112,7 @@ void Database::restructure(const QString& table, const TableDef& newDefIn,
         Statement seq(db_, QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"));
         seq.bindText(1, oldDef.name);
         const qint64 oldSeq = seq.step() ? seq.columnInt(0) : 0;
+        seq.reset();
 
         execSql(db_, QStringLiteral("DROP TABLE %1").arg(quoteIdent(oldDef.name)));
         execSql(db_, QStringLiteral("ALTER TABLE %1 RENAME TO %2")
