@@ -70,6 +70,7 @@ Database::~Database() {
         } catch (...) {
         }
     }
+    statements_.clear();
     if (db_) sqlite3_close_v2(db_);
 }
 
@@ -83,6 +84,22 @@ bool Database::isInUse(const QString& filePath) {
     } catch (const Error&) {
         return false;
     }
+}
+
+QStringList Database::tableNamesIn(const QString& filePath) {
+    QStringList names;
+    if (!QFile::exists(filePath)) return names;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(filePath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT tbl FROM _rv_catalog ORDER BY seq", -1, &st, nullptr) ==
+            SQLITE_OK)
+            while (sqlite3_step(st) == SQLITE_ROW)
+                names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return names;
 }
 
 void Database::ensureCatalog() {
@@ -137,6 +154,7 @@ bool Database::tryStartTransaction(bool failSafe) {
     if (rc != SQLITE_OK) throwSqlite(db_, rc, QStringLiteral("BEGIN"));
     inTransaction_ = true;
     failSafe_ = failSafe;
+    nextIds_.clear();
     if (failSafe) {
         try {
             writeJournal();
@@ -170,6 +188,7 @@ void Database::commit() {
         throw;
     }
     inTransaction_ = false;
+    nextIds_.clear();
     ++changeCount_;
     if (failSafe_) {
         if (afterCommitHook_) afterCommitHook_();
@@ -180,6 +199,7 @@ void Database::commit() {
 void Database::rollback() {
     if (!inTransaction_) return;
     inTransaction_ = false;
+    nextIds_.clear();
     ++changeCount_;
     const int rc = sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     if (failSafe_) removeJournal();
@@ -227,6 +247,30 @@ void Database::inWriteTransaction(const std::function<void()>& work) {
         rollback();
         throw;
     }
+}
+
+Statement& Database::cachedStatement(const QString& sql) {
+    auto it = statements_.find(sql);
+    if (it == statements_.end()) {
+        if (statements_.size() > 256) statements_.clear();
+        it = statements_.insert(sql, std::make_shared<Statement>(db_, sql));
+    }
+    return **it;
+}
+
+int64_t Database::nextRecordId(int lockId, const QString& table) {
+    auto it = nextIds_.find(lockId);
+    if (it == nextIds_.end()) {
+        // The AUTOINCREMENT counter never goes back, so identities of deleted records stay used.
+        Statement seq(db_, QStringLiteral(
+                               "SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), "
+                               "0), coalesce((SELECT max(%1) FROM %2), 0)) + 1")
+                               .arg(QLatin1String(kRowIdColumn), quoteIdent(table)));
+        seq.bindText(1, table);
+        seq.step();
+        it = nextIds_.insert(lockId, seq.columnInt(0));
+    }
+    return (*it)++;
 }
 
 // --- structure ---

@@ -23,6 +23,7 @@ struct sqlite3;
 namespace engine {
 
 class LockFile;
+class Statement;
 
 class Database {
 public:
@@ -58,6 +59,9 @@ public:
 
     // True when some connection, of this or another process, holds the database open.
     static bool isInUse(const QString& filePath);
+    // The tables of a database file, read without changing it; empty when the file is missing
+    // or is not a database of this engine.
+    static QStringList tableNamesIn(const QString& filePath);
 
     // Test seam: runs between the commit of a fail-safe transaction and the removal of its
     // journal, so a test can stop a process exactly there.
@@ -74,6 +78,11 @@ public:
     // Record locks: one owner per record among all connections.
     bool lockRecord(int lockId, int64_t rid, const void* owner);
     void unlockRecord(int lockId, int64_t rid, const void* owner);
+    // The identity of the next record appended to a table (inside a write transaction).
+    int64_t nextRecordId(int lockId, const QString& table);
+    // A prepared statement shared by the cursors of this connection; callers reset it after use
+    // and never step two uses of one text at once.
+    Statement& cachedStatement(const QString& sql);
     // Runs `work` inside the caller's transaction, or in one of its own.
     void inWriteTransaction(const std::function<void()>& work);
 
@@ -101,6 +110,9 @@ private:
         bool exclusive = false;
     };
     QHash<int, TableUse> tableUse_;
+    // Next identities per table, valid while this connection holds the write lock.
+    QHash<int, int64_t> nextIds_;
+    QHash<QString, std::shared_ptr<Statement>> statements_;
     QHash<QPair<int, int64_t>, const void*> recordOwners_;
 };
 

@@ -120,10 +120,20 @@ void Table::open() {
                             .arg(tableName_, want.name));
     }
     fieldIndexByName_.clear();
-    for (int i = 0; i < def_.fields.size(); ++i) fieldIndexByName_.insert(def_.fields[i].name.toLower(), i);
+    fieldIndexByExactName_.clear();
+    indexed_.assign(def_.fields.size(), false);
+    autoIncField_ = -1;
+    for (int i = 0; i < def_.fields.size(); ++i) {
+        fieldIndexByName_.insert(def_.fields[i].name.toLower(), i);
+        fieldIndexByExactName_.insert(def_.fields[i].name, i);
+        indexed_[i] = isIndexedField(def_, def_.fields[i].name);
+        if (def_.fields[i].type == FieldType::AutoInc) autoIncField_ = i;
+    }
+    buildWriteSql();
     for (size_t c = 0; c < calcDefs_.size(); ++c) {
         CalcDef& cd = calcDefs_[c];
         fieldIndexByName_.insert(cd.def.name.toLower(), static_cast<int>(def_.fields.size() + c));
+        fieldIndexByExactName_.insert(cd.def.name, static_cast<int>(def_.fields.size() + c));
         if (cd.lookup) {
             const QStringList keys = cd.def.description.split(QLatin1Char(';'));
             cd.keyFields.clear();
@@ -156,7 +166,6 @@ void Table::close() {
     row_.clear();
     calc_.clear();
     invalidateView();
-    statements_.clear();
     bof_ = eof_ = true;
 }
 
@@ -173,7 +182,11 @@ void Table::requireBrowse() const {
 }
 
 int Table::fieldPos(const QString& name) const {
-    if (!fieldIndexByName_.isEmpty()) return fieldIndexByName_.value(name.toLower(), -1);
+    if (!fieldIndexByName_.isEmpty()) {
+        const auto exact = fieldIndexByExactName_.constFind(name);
+        if (exact != fieldIndexByExactName_.constEnd()) return *exact;
+        return fieldIndexByName_.value(name.toLower(), -1);
+    }
     const int i = def_.fieldIndex(name);
     return i;
 }
@@ -374,20 +387,25 @@ QString Table::orderBy(bool forward) const {
     return cols.join(QStringLiteral(", "));
 }
 
-QString Table::selectList() const {
-    QStringList cols{QLatin1String(kRowIdColumn)};
-    for (const auto& f : def_.fields) cols << quoteIdent(f.name);
-    return cols.join(QStringLiteral(", "));
+QString Table::selectList() const { return selectSql_; }
+
+void Table::buildWriteSql() {
+    QStringList all{QLatin1String(kRowIdColumn)}, cols, sets, marks{QStringLiteral("?")};
+    for (const auto& f : def_.fields) {
+        all << quoteIdent(f.name);
+        cols << quoteIdent(f.name);
+        marks << QStringLiteral("?");
+        if (f.type != FieldType::AutoInc) sets << quoteIdent(f.name) + QStringLiteral(" = ?");
+    }
+    selectSql_ = all.join(QStringLiteral(", "));
+    insertSql_ = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                     .arg(quoteIdent(def_.name), selectSql_, marks.join(QStringLiteral(", ")));
+    updateSql_ = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                     .arg(quoteIdent(def_.name), sets.join(QStringLiteral(", ")),
+                          QLatin1String(kRowIdColumn));
 }
 
-Statement& Table::prepared(const QString& sql) const {
-    auto it = statements_.find(sql);
-    if (it == statements_.end()) {
-        if (statements_.size() > 64) statements_.clear();
-        it = statements_.insert(sql, std::make_shared<Statement>(db_.handle(), sql));
-    }
-    return **it;
-}
+Statement& Table::prepared(const QString& sql) const { return db_.cachedStatement(sql); }
 
 std::vector<Table::Fetched> Table::fetch(const Query& q, bool forward, int limit, int offset) const {
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), quoteIdent(def_.name));
@@ -816,54 +834,25 @@ void Table::edit() {
 
 void Table::writeRow() {
     // Key fields never hold "no value": keys must compare as totals.
-    for (int i = 0; i < def_.fields.size(); ++i)
-        if (engine::isNull(row_[i]) && isIndexedField(def_, def_.fields[i].name))
-            row_[i] = emptyCell(def_.fields[i].type);
+    for (size_t i = 0; i < row_.size(); ++i)
+        if (indexed_[i] && engine::isNull(row_[i])) row_[i] = emptyCell(def_.fields[i].type);
 
-    QStringList cols;
-    std::vector<Cell> params;
-    for (int i = 0; i < def_.fields.size(); ++i) {
-        if (def_.fields[i].type == FieldType::AutoInc) continue;
-        cols << quoteIdent(def_.fields[i].name);
-        params.push_back(row_[i]);
-    }
     if (state_ == State::Edit) {
-        QStringList sets;
-        for (const QString& c : cols) sets << c + QStringLiteral(" = ?");
-        Statement& st = prepared(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                     .arg(quoteIdent(def_.name), sets.join(QStringLiteral(", ")),
-                                          QLatin1String(kRowIdColumn)));
+        Statement& st = prepared(updateSql_);
         int pos = 1;
-        for (const Cell& c : params) bindCell(st.get(), pos++, c);
+        for (size_t i = 0; i < row_.size(); ++i)
+            if (static_cast<int>(i) != autoIncField_) bindCell(st.get(), pos++, row_[i]);
         st.bindInt(pos, rid_);
         st.step();
         st.reset();
         return;
     }
-    // The identity is the table's AUTOINCREMENT key, so a deleted record's number never returns.
-    Statement& seq = prepared(QStringLiteral(
-        "SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
-        "coalesce((SELECT max(%1) FROM %2), 0)) + 1")
-                                  .arg(QLatin1String(kRowIdColumn), quoteIdent(def_.name)));
-    seq.bindText(1, def_.name);
-    seq.step();
-    const int64_t newRid = seq.columnInt(0);
-    seq.reset();
-    for (int i = 0; i < def_.fields.size(); ++i)
-        if (def_.fields[i].type == FieldType::AutoInc) {
-            cols << quoteIdent(def_.fields[i].name);
-            params.push_back(newRid);
-            row_[i] = newRid;
-        }
-    QStringList marks;
-    for (qsizetype i = 0; i <= cols.size(); ++i) marks << QStringLiteral("?");
-    Statement& st = prepared(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (%4)")
-                                 .arg(quoteIdent(def_.name), QLatin1String(kRowIdColumn),
-                                      cols.join(QStringLiteral(", ")),
-                                      marks.join(QStringLiteral(", "))));
+    const int64_t newRid = db_.nextRecordId(lockId_, def_.name);
+    if (autoIncField_ >= 0) row_[static_cast<size_t>(autoIncField_)] = newRid;
+    Statement& st = prepared(insertSql_);
     st.bindInt(1, newRid);
     int pos = 2;
-    for (const Cell& c : params) bindCell(st.get(), pos++, c);
+    for (const Cell& c : row_) bindCell(st.get(), pos++, c);
     st.step();
     st.reset();
     rid_ = newRid;
@@ -886,7 +875,8 @@ void Table::post() {
     state_ = State::Browse;
     db_.noteChange();
     invalidateView();
-    if (auto f = fetchByRid(rid_, false)) setCurrent(*f);
+    // The row as written is what the record now holds.
+    computeCalcFields();
     bof_ = eof_ = false;
     moveDone(true);
 }

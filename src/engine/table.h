@@ -205,6 +205,7 @@ private:
     std::vector<Fetched> fetch(const Query& q, bool forward, int limit, int offset = 0) const;
     std::optional<Fetched> fetchByRid(int64_t rid, bool withinView) const;
     QString selectList() const;
+    void buildWriteSql();
     Statement& prepared(const QString& sql) const;
     void invalidateView();
 
@@ -223,7 +224,11 @@ private:
     int lockId_ = 0;
     QList<FieldDef> declared_;
     bool exclusive_ = false;
-    QHash<QString, int> fieldIndexByName_;
+    QHash<QString, int> fieldIndexByName_;       // lower-case names
+    QHash<QString, int> fieldIndexByExactName_;  // names as declared: the usual spelling
+    std::vector<bool> indexed_;                   // per stored field: part of some index
+    int autoIncField_ = -1;
+    QString selectSql_, insertSql_, updateSql_;   // built once per open
 
     QString indexName_;
     QList<int> keyFields_;
@@ -256,7 +261,6 @@ private:
     mutable bool aheadForward_ = true;
     mutable uint64_t aheadStamp_ = 0;
     mutable int sequentialReads_ = 0;
-    mutable QHash<QString, std::shared_ptr<Statement>> statements_;
 };
 
 }  // namespace engine
