@@ -43,7 +43,7 @@ int64_t Field::asInteger() const { return cellToInteger(def(), cell()); }
 double Field::asFloat() const { return cellToDouble(def(), cell()); }
 Currency Field::asCurrency() const { return cellToCurrency(def(), cell()); }
 bool Field::asBoolean() const { return cellToBoolean(def(), cell()); }
-QDate Field::asDate() const { return isNull() ? QDate() : toDate(asFloat()); }
+QDate Field::asDate() const { return isNull() ? QDate() : dateOf(asFloat()); }
 QByteArray Field::asBytes() const { return cellToBytes(def(), cell()); }
 QVariant Field::value() const { return cellToVariant(def(), cell()); }
 
