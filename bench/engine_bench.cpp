@@ -25,7 +25,9 @@ double scale() {
     const char* s = std::getenv("ROLVANM_BENCH_SCALE");
     return s ? std::max(0.0001, std::atof(s)) : 1.0;
 }
-int64_t documentCount() { return static_cast<int64_t>(1'000'000 * scale()); }
+int64_t documentCount() {
+    return static_cast<int64_t>(1'000'000 * scale());
+}
 constexpr int kLinesPerDocument = 5;
 const QDate kFirstDay(2015, 1, 1);
 constexpr int kDays = 3650;
@@ -34,7 +36,9 @@ QTemporaryDir& workDir() {
     static QTemporaryDir dir;
     return dir;
 }
-QString benchPath() { return workDir().filePath("baza.db"); }
+QString benchPath() {
+    return workDir().filePath("baza.db");
+}
 
 std::unique_ptr<engine::Database>& benchDb() {
     static std::unique_ptr<engine::Database> db;
@@ -43,7 +47,8 @@ std::unique_ptr<engine::Database>& benchDb() {
 
 void fillDocument(engine::Table& t, int64_t i, std::mt19937& rng) {
     t.append();
-    const double day = engine::toDateTime(kFirstDay) + static_cast<double>(i * kDays / documentCount());
+    const double day =
+        engine::toDateTime(kFirstDay) + static_cast<double>(i * kDays / documentCount());
     t.fieldByName("DataWyst").setFloat(day);
     t.fieldByName("DataSprzed").setFloat(day);
     t.fieldByName("DataPlat").setFloat(day + 14);
@@ -71,7 +76,8 @@ void fillLine(engine::Table& t, int64_t doc, int lp, std::mt19937& rng) {
 }
 
 void ensureDatabase() {
-    if (benchDb()) return;
+    if (benchDb())
+        return;
     benchDb() = std::make_unique<engine::Database>(benchPath());
     auto& db = *benchDb();
     db.createTable(*data::companyTable("faktury"));
@@ -86,7 +92,8 @@ void BM_AppendFaktury(benchmark::State& state) {
         t.setIndexName("fdatan");
         t.open();
         benchDb()->startTransaction(true);
-        for (int64_t i = 0; i < documentCount(); ++i) fillDocument(t, i, rng);
+        for (int64_t i = 0; i < documentCount(); ++i)
+            fillDocument(t, i, rng);
         benchDb()->commit();
     }
     state.counters["records/s"] =
@@ -102,7 +109,8 @@ void BM_AppendFSpec(benchmark::State& state) {
         t.open();
         benchDb()->startTransaction(true);
         for (int64_t d = 1; d <= documentCount(); ++d)
-            for (int lp = 1; lp <= kLinesPerDocument; ++lp) fillLine(t, d, lp, rng);
+            for (int lp = 1; lp <= kLinesPerDocument; ++lp)
+                fillLine(t, d, lp, rng);
         benchDb()->commit();
     }
     state.counters["records/s"] = benchmark::Counter(
@@ -120,9 +128,10 @@ void BM_PlainSqliteInsertFaktury(benchmark::State& state) {
         std::mt19937 rng(1);
         engine::execSql(h, "PRAGMA synchronous=FULL");
         engine::execSql(h, "BEGIN IMMEDIATE");
-        engine::Statement ins(h, "INSERT INTO faktury (DataWyst, DataSprzed, DataPlat, NumerKolejny, "
-                                 "Numer, RodzajDok, Nabywca, Netto, Brutto, Zaplacona) "
-                                 "VALUES (?,?,?,?,?,?,?,?,?,?)");
+        engine::Statement ins(h,
+                              "INSERT INTO faktury (DataWyst, DataSprzed, DataPlat, NumerKolejny, "
+                              "Numer, RodzajDok, Nabywca, Netto, Brutto, Zaplacona) "
+                              "VALUES (?,?,?,?,?,?,?,?,?,?)");
         for (int64_t i = 0; i < documentCount(); ++i) {
             const double day =
                 engine::toDateTime(kFirstDay) + static_cast<double>(i * kDays / documentCount());
@@ -159,7 +168,8 @@ void BM_OpenMonthRangeRead50(benchmark::State& state) {
             benchmark::DoNotOptimize(t.fieldByName("Numer").asString());
             ++n;
         }
-        if (n != 50) state.SkipWithError("the month holds fewer than 50 documents");
+        if (n != 50)
+            state.SkipWithError("the month holds fewer than 50 documents");
     }
 }
 
@@ -183,9 +193,11 @@ void BM_ScanWholeIndex(benchmark::State& state) {
     int64_t n = 0;
     for (auto _ : state) {
         n = 0;
-        for (t.first(); !t.eof(); t.next()) ++n;
+        for (t.first(); !t.eof(); t.next())
+            ++n;
     }
-    state.counters["records/s"] = benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
+    state.counters["records/s"] =
+        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
 }
 
 void BM_CountAndSumOverRange(benchmark::State& state) {

@@ -16,8 +16,8 @@ class QDateTime;
 namespace common {
 
 // The conversions between DateTime values and calendar dates are the engine's.
-using engine::DateTime;
 using engine::dateOf;
+using engine::DateTime;
 using engine::timeOf;
 using engine::toDateTime;
 

@@ -19,7 +19,8 @@ QString usersDatabasePath(const QString& programFolder) {
 QStringList createMissingCompanyTables(engine::Database& db, const TableCreator& create) {
     QStringList missing;
     for (const engine::TableDef& def : companyTables()) {
-        if (db.tableExists(def.name)) continue;
+        if (db.tableExists(def.name))
+            continue;
         try {
             if (create)
                 create(db, def);
@@ -28,7 +29,8 @@ QStringList createMissingCompanyTables(engine::Database& db, const TableCreator&
         } catch (const std::exception&) {
             // Passed over; the caller learns of it from the list.
         }
-        if (!db.tableExists(def.name)) missing << def.name;
+        if (!db.tableExists(def.name))
+            missing << def.name;
     }
     return missing;
 }
@@ -41,12 +43,15 @@ void createCompanyTable(engine::Database& db, const QString& name) {
     db.createTable(*def);
 }
 
-void createUsersTable(engine::Database& db) { db.createTable(usersTable()); }
+void createUsersTable(engine::Database& db) {
+    db.createTable(usersTable());
+}
 
 bool companyDatabasePresent(const QString& companyFolder) {
     const QStringList tables = engine::Database::tableNamesIn(companyDatabasePath(companyFolder));
     for (const char* required : {"marze", "fspec", "faktury"})
-        if (!tables.contains(QLatin1String(required), Qt::CaseInsensitive)) return false;
+        if (!tables.contains(QLatin1String(required), Qt::CaseInsensitive))
+            return false;
     return true;
 }
 

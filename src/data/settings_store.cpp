@@ -21,14 +21,16 @@ SettingsStore::SettingsStore(engine::Table& opcjef) : table_(opcjef) {
 
 bool SettingsStore::positionOn(const QString& group, const QString& subgroup, const QString& name) {
     // An empty store answers at once, without a search.
-    if (table_.isEmpty() && table_.recordCount() == 0) return false;
+    if (table_.isEmpty() && table_.recordCount() == 0)
+        return false;
     return table_.findKey({group, subgroup, name});
 }
 
 QString SettingsStore::readSetting(const QString& group, const QString& subgroup,
                                    const QString& name) {
     try {
-        if (positionOn(group, subgroup, name)) return table_.fieldByName("Wartosc").asString();
+        if (positionOn(group, subgroup, name))
+            return table_.fieldByName("Wartosc").asString();
     } catch (const engine::Error&) {
     }
     return {};
@@ -37,7 +39,8 @@ QString SettingsStore::readSetting(const QString& group, const QString& subgroup
 bool SettingsStore::readFlagSetting(bool defaultValue, const QString& group,
                                     const QString& subgroup, const QString& name) {
     try {
-        if (positionOn(group, subgroup, name)) return table_.fieldByName("Wartosc").asString() == kTrue;
+        if (positionOn(group, subgroup, name))
+            return table_.fieldByName("Wartosc").asString() == kTrue;
     } catch (const engine::Error&) {
     }
     return defaultValue;
@@ -47,7 +50,8 @@ qint64 SettingsStore::readNumberSetting(const QString& group, const QString& sub
                                         const QString& name) {
     static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
     const QString text = readSetting(group, subgroup, name).trimmed();
-    if (!wholeNumber.match(text).hasMatch()) return -1;
+    if (!wholeNumber.match(text).hasMatch())
+        return -1;
     bool ok = false;
     const qint64 n = text.toLongLong(&ok);
     return ok ? n : -1;
@@ -59,14 +63,16 @@ QDate SettingsStore::readDateSetting(const QString& group, const QString& subgro
     static const QRegularExpression date(
         QStringLiteral("^\\s*(\\d{1,2})[./-](\\d{1,2})[./-](\\d{4})\\s*$"));
     const auto m = date.match(readSetting(group, subgroup, name));
-    if (!m.hasMatch()) return {};
+    if (!m.hasMatch())
+        return {};
     return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
 }
 
 QByteArray SettingsStore::readPicture(const QString& group, const QString& subgroup,
                                       const QString& name) {
     try {
-        if (positionOn(group, subgroup, name)) return table_.fieldByName("Image").asBytes();
+        if (positionOn(group, subgroup, name))
+            return table_.fieldByName("Image").asBytes();
     } catch (const engine::Error&) {
     }
     return {};
@@ -83,7 +89,8 @@ bool SettingsStore::write(const QString& group, const QString& subgroup, const Q
         table_.fieldByName("Podgrupa").setString(subgroup);
         table_.fieldByName("Nazwa").setString(name);
         table_.fieldByName("Wartosc").setString(text ? *text : QString());
-        if (picture) table_.fieldByName("Image").setBytes(*picture);
+        if (picture)
+            table_.fieldByName("Image").setBytes(*picture);
         table_.post();
         return true;
     } catch (const std::exception&) {
@@ -95,8 +102,8 @@ bool SettingsStore::write(const QString& group, const QString& subgroup, const Q
     }
 }
 
-bool SettingsStore::writeSetting(const QString& group, const QString& subgroup,
-                                 const QString& name, const QString& text) {
+bool SettingsStore::writeSetting(const QString& group, const QString& subgroup, const QString& name,
+                                 const QString& text) {
     return write(group, subgroup, name, &text, nullptr);
 }
 
@@ -115,8 +122,8 @@ bool SettingsStore::writeDateSetting(const QString& group, const QString& subgro
     return writeSetting(group, subgroup, name, common::formatDate(date));
 }
 
-bool SettingsStore::writePicture(const QString& group, const QString& subgroup,
-                                 const QString& name, const QByteArray& picture) {
+bool SettingsStore::writePicture(const QString& group, const QString& subgroup, const QString& name,
+                                 const QByteArray& picture) {
     return write(group, subgroup, name, nullptr, &picture);
 }
 
@@ -134,7 +141,8 @@ bool SettingsStore::isDateInClosedPeriod(const QDate& date) {
     QDate closedTo(1980, 1, 1);
     if (!readSetting(group, subgroup, name).trimmed().isEmpty()) {
         closedTo = readDateSetting(group, subgroup, name);
-        if (!closedTo.isValid()) return false;
+        if (!closedTo.isValid())
+            return false;
     }
     return date <= closedTo;
 }

@@ -16,7 +16,7 @@ class Table;
 namespace data {
 
 class SettingsStore {
-public:
+  public:
     // `opcjef` is the open company's table object on "opcjef"; it must stay open while the
     // store is used, and its index is set to "main".
     explicit SettingsStore(engine::Table& opcjef);
@@ -50,7 +50,7 @@ public:
     // "Zamknięty do", 1 January 1980 when empty); false after it or when that text is no date.
     bool isDateInClosedPeriod(const QDate& date);
 
-private:
+  private:
     bool positionOn(const QString& group, const QString& subgroup, const QString& name);
     bool write(const QString& group, const QString& subgroup, const QString& name,
                const QString* text, const QByteArray* picture);

@@ -18,7 +18,9 @@ namespace engine {
 
 using Cell = std::variant<std::monostate, int64_t, double, QString, QByteArray>;
 
-inline bool isNull(const Cell& c) { return std::holds_alternative<std::monostate>(c); }
+inline bool isNull(const Cell& c) {
+    return std::holds_alternative<std::monostate>(c);
+}
 
 // The value a field of this type holds when nothing was written: 0, false, empty text.
 Cell emptyCell(FieldType type);

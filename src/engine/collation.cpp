@@ -16,7 +16,8 @@ UCollator* collator() {
     static UCollator* c = [] {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* coll = ucol_open("pl", &status);
-        if (U_FAILURE(status)) coll = ucol_open("", &status);
+        if (U_FAILURE(status))
+            coll = ucol_open("", &status);
         // Secondary strength: accents count, letter case does not.
         ucol_setStrength(coll, UCOL_SECONDARY);
         return coll;

@@ -9,7 +9,7 @@
 namespace engine {
 
 class Currency {
-public:
+  public:
     static constexpr int64_t kScale = 10000;
 
     constexpr Currency() = default;
@@ -24,11 +24,17 @@ public:
     constexpr Currency operator-() const { return Currency(-units_); }
     constexpr Currency operator+(Currency o) const { return Currency(units_ + o.units_); }
     constexpr Currency operator-(Currency o) const { return Currency(units_ - o.units_); }
-    constexpr Currency& operator+=(Currency o) { units_ += o.units_; return *this; }
-    constexpr Currency& operator-=(Currency o) { units_ -= o.units_; return *this; }
+    constexpr Currency& operator+=(Currency o) {
+        units_ += o.units_;
+        return *this;
+    }
+    constexpr Currency& operator-=(Currency o) {
+        units_ -= o.units_;
+        return *this;
+    }
     constexpr auto operator<=>(const Currency&) const = default;
 
-private:
+  private:
     constexpr explicit Currency(int64_t units) : units_(units) {}
     int64_t units_ = 0;
 };

@@ -19,7 +19,9 @@ namespace {
 // Byte offsets in the lock file: 0 marks an open connection; each table has a range of its own
 // whose first byte marks the table's use by cursors and whose other bytes are its records.
 constexpr uint64_t kDatabaseInUseOffset = 0;
-uint64_t tableOffset(int lockId) { return static_cast<uint64_t>(lockId) << 33; }
+uint64_t tableOffset(int lockId) {
+    return static_cast<uint64_t>(lockId) << 33;
+}
 uint64_t recordOffset(int lockId, int64_t rid) {
     return tableOffset(lockId) + 1 + static_cast<uint64_t>(rid);
 }
@@ -30,13 +32,17 @@ QString newJournalId() {
 
 }  // namespace
 
-QString journalPathOf(const QString& databasePath) { return databasePath + QStringLiteral("-rvjournal"); }
-QString lockPathOf(const QString& databasePath) { return databasePath + QStringLiteral("-rvlocks"); }
+QString journalPathOf(const QString& databasePath) {
+    return databasePath + QStringLiteral("-rvjournal");
+}
+QString lockPathOf(const QString& databasePath) {
+    return databasePath + QStringLiteral("-rvlocks");
+}
 
 Database::Database(const QString& filePath) : filePath_(filePath) {
-    const int rc = sqlite3_open_v2(filePath.toUtf8().constData(), &db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(filePath.toUtf8().constData(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
         sqlite3_close(db_);
@@ -71,14 +77,17 @@ Database::~Database() {
         }
     }
     statements_.clear();
-    if (db_) sqlite3_close_v2(db_);
+    if (db_)
+        sqlite3_close_v2(db_);
 }
 
 bool Database::isInUse(const QString& filePath) {
-    if (!QFile::exists(lockPathOf(filePath))) return false;
+    if (!QFile::exists(lockPathOf(filePath)))
+        return false;
     try {
         LockFile probe(lockPathOf(filePath));
-        if (!probe.tryLock(kDatabaseInUseOffset, true)) return true;
+        if (!probe.tryLock(kDatabaseInUseOffset, true))
+            return true;
         probe.unlock(kDatabaseInUseOffset);
         return false;
     } catch (const Error&) {
@@ -88,14 +97,17 @@ bool Database::isInUse(const QString& filePath) {
 
 QStringList Database::tableNamesIn(const QString& filePath) {
     QStringList names;
-    if (!QFile::exists(filePath)) return names;
+    if (!QFile::exists(filePath))
+        return names;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(filePath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(filePath.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
         sqlite3_stmt* st = nullptr;
         if (sqlite3_prepare_v2(db, "SELECT tbl FROM _rv_catalog ORDER BY seq", -1, &st, nullptr) ==
             SQLITE_OK)
             while (sqlite3_step(st) == SQLITE_ROW)
-                names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+                names << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
         sqlite3_finalize(st);
     }
     sqlite3_close(db);
@@ -103,20 +115,22 @@ QStringList Database::tableNamesIn(const QString& filePath) {
 }
 
 void Database::ensureCatalog() {
-    Statement probe(db_, QStringLiteral(
-                             "SELECT count(*) FROM sqlite_master WHERE name='_rv_catalog'"));
+    Statement probe(db_,
+                    QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name='_rv_catalog'"));
     probe.step();
-    if (probe.columnInt(0) > 0) return;
+    if (probe.columnInt(0) > 0)
+        return;
     inWriteTransaction([this] {
-        execSql(db_, QStringLiteral(
-                         "CREATE TABLE IF NOT EXISTS _rv_catalog (tbl TEXT PRIMARY KEY COLLATE "
-                         "NOCASE, lockid INTEGER NOT NULL, seq INTEGER NOT NULL, def TEXT NOT NULL)"));
+        execSql(db_,
+                QStringLiteral(
+                    "CREATE TABLE IF NOT EXISTS _rv_catalog (tbl TEXT PRIMARY KEY COLLATE "
+                    "NOCASE, lockid INTEGER NOT NULL, seq INTEGER NOT NULL, def TEXT NOT NULL)"));
         execSql(db_, QStringLiteral(
                          "CREATE TABLE IF NOT EXISTS _rv_meta (key TEXT PRIMARY KEY, value TEXT)"));
         execSql(db_, QStringLiteral(
                          "CREATE TABLE IF NOT EXISTS _rv_txn (k INTEGER PRIMARY KEY, id TEXT)"));
-        Statement set(db_, QStringLiteral(
-                               "INSERT OR IGNORE INTO _rv_meta VALUES ('collation', ?)"));
+        Statement set(db_,
+                      QStringLiteral("INSERT OR IGNORE INTO _rv_meta VALUES ('collation', ?)"));
         set.bindText(1, collationVersion());
         set.step();
     });
@@ -126,19 +140,21 @@ void Database::checkCollationVersion() {
     Statement get(db_, QStringLiteral("SELECT value FROM _rv_meta WHERE key='collation'"));
     const QString stored = get.step() ? get.columnText(0) : QString();
     get.reset();
-    if (stored == collationVersion()) return;
+    if (stored == collationVersion())
+        return;
     // Indexes built under other collation rules would be out of order: rebuild them. When
     // another connection is writing just now, the next opening tries again.
     try {
         inWriteTransaction([this] {
             execSql(db_, QStringLiteral("REINDEX PL"));
-            Statement set(db_, QStringLiteral(
-                                   "INSERT OR REPLACE INTO _rv_meta VALUES ('collation', ?)"));
+            Statement set(
+                db_, QStringLiteral("INSERT OR REPLACE INTO _rv_meta VALUES ('collation', ?)"));
             set.bindText(1, collationVersion());
             set.step();
         });
     } catch (const Error& e) {
-        if (e.code() != Error::Code::Busy) throw;
+        if (e.code() != Error::Code::Busy)
+            throw;
     }
 }
 
@@ -150,8 +166,10 @@ bool Database::tryStartTransaction(bool failSafe) {
     execSql(db_, failSafe ? QStringLiteral("PRAGMA synchronous=FULL")
                           : QStringLiteral("PRAGMA synchronous=NORMAL"));
     const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) return false;
-    if (rc != SQLITE_OK) throwSqlite(db_, rc, QStringLiteral("BEGIN"));
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+        return false;
+    if (rc != SQLITE_OK)
+        throwSqlite(db_, rc, QStringLiteral("BEGIN"));
     inTransaction_ = true;
     failSafe_ = failSafe;
     nextIds_.clear();
@@ -173,7 +191,8 @@ void Database::startTransaction(bool failSafe) {
 }
 
 void Database::commit() {
-    if (!inTransaction_) throw Error(Error::Code::NotEditing, QStringLiteral("no transaction"));
+    if (!inTransaction_)
+        throw Error(Error::Code::NotEditing, QStringLiteral("no transaction"));
     try {
         if (failSafe_) {
             // The transaction's own mark: present after a restart exactly when the commit
@@ -191,18 +210,21 @@ void Database::commit() {
     nextIds_.clear();
     ++changeCount_;
     if (failSafe_) {
-        if (afterCommitHook_) afterCommitHook_();
+        if (afterCommitHook_)
+            afterCommitHook_();
         removeJournal();
     }
 }
 
 void Database::rollback() {
-    if (!inTransaction_) return;
+    if (!inTransaction_)
+        return;
     inTransaction_ = false;
     nextIds_.clear();
     ++changeCount_;
     const int rc = sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    if (failSafe_) removeJournal();
+    if (failSafe_)
+        removeJournal();
     if (rc != SQLITE_OK && sqlite3_get_autocommit(db_) == 0)
         throwSqlite(db_, rc, QStringLiteral("ROLLBACK"));
 }
@@ -211,15 +233,17 @@ void Database::writeJournal() {
     journalId_ = newJournalId();
     const QByteArray path = journalPathOf(filePath_).toLocal8Bit();
     journalFd_ = ::open(path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (journalFd_ < 0) throw Error(Error::Code::Io, QStringLiteral("cannot write the journal"));
+    if (journalFd_ < 0)
+        throw Error(Error::Code::Io, QStringLiteral("cannot write the journal"));
     // A live transaction keeps its journal locked, so a recovery running meanwhile leaves it be.
     struct flock fl {};
     fl.l_type = F_WRLCK;
     fl.l_whence = SEEK_SET;
     fcntl(journalFd_, F_OFD_SETLK, &fl);
     const QByteArray id = journalId_.toLatin1();
-    const bool ok = ::write(journalFd_, id.constData(), static_cast<size_t>(id.size())) == id.size() &&
-                    ::fsync(journalFd_) == 0;
+    const bool ok =
+        ::write(journalFd_, id.constData(), static_cast<size_t>(id.size())) == id.size() &&
+        ::fsync(journalFd_) == 0;
     if (!ok) {
         removeJournal();
         throw Error(Error::Code::Io, QStringLiteral("cannot write the journal"));
@@ -228,7 +252,8 @@ void Database::writeJournal() {
 
 void Database::removeJournal() {
     ::unlink(journalPathOf(filePath_).toLocal8Bit().constData());
-    if (journalFd_ >= 0) ::close(journalFd_);
+    if (journalFd_ >= 0)
+        ::close(journalFd_);
     journalFd_ = -1;
     journalId_.clear();
 }
@@ -252,7 +277,8 @@ void Database::inWriteTransaction(const std::function<void()>& work) {
 Statement& Database::cachedStatement(const QString& sql) {
     auto it = statements_.find(sql);
     if (it == statements_.end()) {
-        if (statements_.size() > 256) statements_.clear();
+        if (statements_.size() > 256)
+            statements_.clear();
         it = statements_.insert(sql, std::make_shared<Statement>(db_, sql));
     }
     return **it;
@@ -262,10 +288,11 @@ int64_t Database::nextRecordId(int lockId, const QString& table) {
     auto it = nextIds_.find(lockId);
     if (it == nextIds_.end()) {
         // The AUTOINCREMENT counter never goes back, so identities of deleted records stay used.
-        Statement seq(db_, QStringLiteral(
-                               "SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), "
-                               "0), coalesce((SELECT max(%1) FROM %2), 0)) + 1")
-                               .arg(QLatin1String(kRowIdColumn), quoteIdent(table)));
+        Statement seq(
+            db_,
+            QStringLiteral("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), "
+                           "0), coalesce((SELECT max(%1) FROM %2), 0)) + 1")
+                .arg(QLatin1String(kRowIdColumn), quoteIdent(table)));
         seq.bindText(1, table);
         seq.step();
         it = nextIds_.insert(lockId, seq.columnInt(0));
@@ -284,21 +311,24 @@ bool Database::tableExists(const QString& name) const {
 QStringList Database::tableNames() const {
     Statement q(db_, QStringLiteral("SELECT tbl FROM _rv_catalog ORDER BY seq"));
     QStringList names;
-    while (q.step()) names << q.columnText(0);
+    while (q.step())
+        names << q.columnText(0);
     return names;
 }
 
 TableDef Database::tableDef(const QString& name) const {
     Statement q(db_, QStringLiteral("SELECT def FROM _rv_catalog WHERE tbl = ?"));
     q.bindText(1, name);
-    if (!q.step()) throw Error(Error::Code::NoSuchTable, QStringLiteral("no table ") + name);
+    if (!q.step())
+        throw Error(Error::Code::NoSuchTable, QStringLiteral("no table ") + name);
     return definitionFromJson(q.columnText(0));
 }
 
 int Database::tableLockId(const QString& table) const {
     Statement q(db_, QStringLiteral("SELECT lockid FROM _rv_catalog WHERE tbl = ?"));
     q.bindText(1, table);
-    if (!q.step()) throw Error(Error::Code::NoSuchTable, QStringLiteral("no table ") + table);
+    if (!q.step())
+        throw Error(Error::Code::NoSuchTable, QStringLiteral("no table ") + table);
     return static_cast<int>(q.columnInt(0));
 }
 
@@ -313,7 +343,8 @@ void Database::createTableIn(const TableDef& def, const QString& sqlName) {
 }
 
 void Database::createIndexesOf(const TableDef& def) {
-    for (const auto& index : def.indexes) execSql(db_, createIndexSql(def, index));
+    for (const auto& index : def.indexes)
+        execSql(db_, createIndexSql(def, index));
 }
 
 void Database::createTable(const TableDef& def) {
@@ -368,7 +399,8 @@ void Database::addIndex(const QString& table, const IndexDef& index) {
 bool Database::acquireTable(int lockId, bool exclusive) {
     TableUse& use = tableUse_[lockId];
     if (use.count > 0) {
-        if (exclusive || use.exclusive) return false;
+        if (exclusive || use.exclusive)
+            return false;
         ++use.count;
         return true;
     }
@@ -383,7 +415,8 @@ bool Database::acquireTable(int lockId, bool exclusive) {
 
 void Database::releaseTable(int lockId) {
     auto it = tableUse_.find(lockId);
-    if (it == tableUse_.end()) return;
+    if (it == tableUse_.end())
+        return;
     if (--it->count <= 0) {
         locks_->unlock(tableOffset(lockId));
         tableUse_.erase(it);
@@ -393,8 +426,10 @@ void Database::releaseTable(int lockId) {
 bool Database::lockRecord(int lockId, int64_t rid, const void* owner) {
     const auto key = qMakePair(lockId, rid);
     auto it = recordOwners_.find(key);
-    if (it != recordOwners_.end()) return it.value() == owner;
-    if (!locks_->tryLock(recordOffset(lockId, rid), true)) return false;
+    if (it != recordOwners_.end())
+        return it.value() == owner;
+    if (!locks_->tryLock(recordOffset(lockId, rid), true))
+        return false;
     recordOwners_.insert(key, owner);
     return true;
 }
@@ -402,7 +437,8 @@ bool Database::lockRecord(int lockId, int64_t rid, const void* owner) {
 void Database::unlockRecord(int lockId, int64_t rid, const void* owner) {
     const auto key = qMakePair(lockId, rid);
     auto it = recordOwners_.find(key);
-    if (it == recordOwners_.end() || it.value() != owner) return;
+    if (it == recordOwners_.end() || it.value() != owner)
+        return;
     recordOwners_.erase(it);
     locks_->unlock(recordOffset(lockId, rid));
 }

@@ -26,7 +26,7 @@ class LockFile;
 class Statement;
 
 class Database {
-public:
+  public:
     // Opens the file, creating an empty database when it does not exist. Throws Error(Io).
     explicit Database(const QString& filePath);
     ~Database();
@@ -65,7 +65,9 @@ public:
 
     // Test seam: runs between the commit of a fail-safe transaction and the removal of its
     // journal, so a test can stop a process exactly there.
-    void setAfterCommitHookForTests(std::function<void()> hook) { afterCommitHook_ = std::move(hook); }
+    void setAfterCommitHookForTests(std::function<void()> hook) {
+        afterCommitHook_ = std::move(hook);
+    }
 
     // --- used by cursors (Table) ---
     sqlite3* handle() const { return db_; }
@@ -86,7 +88,7 @@ public:
     // Runs `work` inside the caller's transaction, or in one of its own.
     void inWriteTransaction(const std::function<void()>& work);
 
-private:
+  private:
     void ensureCatalog();
     void checkCollationVersion();
     void writeJournal();

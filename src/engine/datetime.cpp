@@ -31,17 +31,21 @@ DateTime toDateTime(const QDateTime& dateTime) {
 }
 
 QDate dateOf(DateTime value) {
-    if (!std::isfinite(value) || value < kFirstDay - 1.0 || value > kLastDay + 1.0) return QDate();
+    if (!std::isfinite(value) || value < kFirstDay - 1.0 || value > kLastDay + 1.0)
+        return QDate();
     const double day = std::trunc(value);
-    if (day < kFirstDay || day > kLastDay) return QDate();
+    if (day < kFirstDay || day > kLastDay)
+        return QDate();
     return kEpoch.addDays(static_cast<qint64>(day));
 }
 
 QTime timeOf(DateTime value) {
-    if (!std::isfinite(value)) return QTime(0, 0);
+    if (!std::isfinite(value))
+        return QTime(0, 0);
     const double fraction = std::fabs(value - std::trunc(value));
     qint64 ms = std::llround(fraction * kMsPerDay);
-    if (ms >= kMsPerDay) ms = kMsPerDay - 1;
+    if (ms >= kMsPerDay)
+        ms = kMsPerDay - 1;
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
 }
 

@@ -10,12 +10,12 @@
 namespace engine {
 
 enum class FieldType {
-    AutoInc,   // 32-bit unsigned, assigned by the engine on insert, never reused
+    AutoInc,  // 32-bit unsigned, assigned by the engine on insert, never reused
     Boolean,
-    Byte,      // 8-bit unsigned
+    Byte,  // 8-bit unsigned
     Int8,
     Int16,
-    Word16,    // 16-bit unsigned
+    Word16,  // 16-bit unsigned
     Int32,
     Word32,    // 32-bit unsigned
     Single,    // 4-byte floating point

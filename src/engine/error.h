@@ -9,10 +9,10 @@
 namespace engine {
 
 class Error : public std::runtime_error {
-public:
+  public:
     enum class Code {
-        Busy,               // another connection is writing; nothing waited for
-        Locked,             // the record is being edited elsewhere
+        Busy,    // another connection is writing; nothing waited for
+        Locked,  // the record is being edited elsewhere
         NoSuchTable,
         NoSuchIndex,
         NoSuchField,
@@ -23,15 +23,15 @@ public:
         NoRecord,           // no current record, or it has been deleted meanwhile
         BadFilter,          // a filter expression that does not parse
         ReadOnlyField,
-        BadValue,           // a text that does not convert to the field's type
-        Io,                 // the file system or the database file failed
+        BadValue,  // a text that does not convert to the field's type
+        Io,        // the file system or the database file failed
     };
 
     Error(Code code, const QString& message)
         : std::runtime_error(message.toStdString()), code_(code) {}
     Code code() const { return code_; }
 
-private:
+  private:
     Code code_;
 };
 

@@ -12,20 +12,29 @@ struct Token {
 };
 
 class Lexer {
-public:
+  public:
     explicit Lexer(const QString& s) : s_(s) {}
 
     Token next() {
-        while (pos_ < s_.size() && s_[pos_].isSpace()) ++pos_;
-        if (pos_ >= s_.size()) return {Token::End, {}};
+        while (pos_ < s_.size() && s_[pos_].isSpace())
+            ++pos_;
+        if (pos_ >= s_.size())
+            return {Token::End, {}};
         const QChar c = s_[pos_];
-        if (c == QLatin1Char('(')) return ++pos_, Token{Token::LParen, QStringLiteral("(")};
-        if (c == QLatin1Char(')')) return ++pos_, Token{Token::RParen, QStringLiteral(")")};
-        if (c == QLatin1Char('\'')) return text();
-        if (c == QLatin1Char('[')) return bracketed();
-        if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('=')) return op();
-        if (c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.')) return number();
-        if (c.isLetter() || c == QLatin1Char('_')) return ident();
+        if (c == QLatin1Char('('))
+            return ++pos_, Token{Token::LParen, QStringLiteral("(")};
+        if (c == QLatin1Char(')'))
+            return ++pos_, Token{Token::RParen, QStringLiteral(")")};
+        if (c == QLatin1Char('\''))
+            return text();
+        if (c == QLatin1Char('['))
+            return bracketed();
+        if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('='))
+            return op();
+        if (c.isDigit() || c == QLatin1Char('-') || c == QLatin1Char('.'))
+            return number();
+        if (c.isLetter() || c == QLatin1Char('_'))
+            return ident();
         fail(QStringLiteral("unexpected character '%1'").arg(c));
     }
 
@@ -34,12 +43,13 @@ public:
                     QStringLiteral("filter '%1': %2 at %3").arg(s_, what).arg(pos_ + 1));
     }
 
-private:
+  private:
     Token text() {
         QString out;
         ++pos_;
         while (true) {
-            if (pos_ >= s_.size()) fail(QStringLiteral("unterminated text"));
+            if (pos_ >= s_.size())
+                fail(QStringLiteral("unterminated text"));
             if (s_[pos_] == QLatin1Char('\'')) {
                 if (pos_ + 1 < s_.size() && s_[pos_ + 1] == QLatin1Char('\'')) {
                     out += QLatin1Char('\'');
@@ -54,7 +64,8 @@ private:
     }
     Token bracketed() {
         const qsizetype end = s_.indexOf(QLatin1Char(']'), pos_);
-        if (end < 0) fail(QStringLiteral("unterminated field name"));
+        if (end < 0)
+            fail(QStringLiteral("unterminated field name"));
         Token t{Token::Ident, s_.mid(pos_ + 1, end - pos_ - 1)};
         pos_ = end + 1;
         return t;
@@ -68,7 +79,8 @@ private:
     }
     Token number() {
         const qsizetype start = pos_++;
-        while (pos_ < s_.size() && (s_[pos_].isDigit() || s_[pos_] == QLatin1Char('.'))) ++pos_;
+        while (pos_ < s_.size() && (s_[pos_].isDigit() || s_[pos_] == QLatin1Char('.')))
+            ++pos_;
         return {Token::Number, s_.mid(start, pos_ - start)};
     }
     Token ident() {
@@ -83,7 +95,7 @@ private:
 };
 
 class Compiler {
-public:
+  public:
     Compiler(const QString& expr, const TableDef& def, bool ci) : lex_(expr), def_(def), ci_(ci) {
         advance();
     }
@@ -91,15 +103,17 @@ public:
     CompiledFilter run() {
         CompiledFilter out;
         out.sql = orExpr();
-        if (tok_.kind != Token::End) lex_.fail(QStringLiteral("unexpected '%1'").arg(tok_.text));
+        if (tok_.kind != Token::End)
+            lex_.fail(QStringLiteral("unexpected '%1'").arg(tok_.text));
         out.params = params_;
         return out;
     }
 
-private:
+  private:
     void advance() { tok_ = lex_.next(); }
     bool isWord(const char* w) const {
-        return tok_.kind == Token::Ident && tok_.text.compare(QLatin1String(w), Qt::CaseInsensitive) == 0;
+        return tok_.kind == Token::Ident &&
+               tok_.text.compare(QLatin1String(w), Qt::CaseInsensitive) == 0;
     }
 
     QString orExpr() {
@@ -126,7 +140,8 @@ private:
         if (tok_.kind == Token::LParen) {
             advance();
             const QString inner = orExpr();
-            if (tok_.kind != Token::RParen) lex_.fail(QStringLiteral("missing ')'"));
+            if (tok_.kind != Token::RParen)
+                lex_.fail(QStringLiteral("missing ')'"));
             advance();
             return inner;
         }
@@ -134,19 +149,21 @@ private:
     }
 
     QString comparison() {
-        if (tok_.kind != Token::Ident) lex_.fail(QStringLiteral("a field name expected"));
+        if (tok_.kind != Token::Ident)
+            lex_.fail(QStringLiteral("a field name expected"));
         const int fi = def_.fieldIndex(tok_.text);
         if (fi < 0)
             throw Error(Error::Code::NoSuchField,
                         QStringLiteral("filter names unknown field %1").arg(tok_.text));
         const FieldDef& field = def_.fields[fi];
         advance();
-        if (tok_.kind != Token::Op) lex_.fail(QStringLiteral("an operator expected"));
+        if (tok_.kind != Token::Op)
+            lex_.fail(QStringLiteral("an operator expected"));
         const QString op = tok_.text;
         advance();
         const Token literal = tok_;
-        if (literal.kind == Token::Text || literal.kind == Token::Number ||
-            isWord("true") || isWord("false")) {
+        if (literal.kind == Token::Text || literal.kind == Token::Number || isWord("true") ||
+            isWord("false")) {
             advance();
         } else {
             lex_.fail(QStringLiteral("a value expected"));
@@ -160,15 +177,16 @@ private:
             if ((op == QLatin1String("=") || op == QLatin1String("<>")) &&
                 value.contains(QLatin1Char('*')))
                 return QStringLiteral("(rv_match(%1, ?, %2) = %3)")
-                    .arg(col, ci, op == QLatin1String("=") ? QStringLiteral("1") : QStringLiteral("0"));
+                    .arg(col, ci,
+                         op == QLatin1String("=") ? QStringLiteral("1") : QStringLiteral("0"));
             return QStringLiteral("(rv_cmp(%1, ?, %2) %3 0)").arg(col, ci, op);
         }
 
         Cell value;
         try {
             if (literal.kind == Token::Ident)
-                value = cellFromInteger(field, literal.text.compare(QLatin1String("true"),
-                                                                    Qt::CaseInsensitive) == 0);
+                value = cellFromInteger(
+                    field, literal.text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0);
             else
                 value = cellFromString(field, literal.text);
         } catch (const Error&) {

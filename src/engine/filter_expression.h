@@ -14,8 +14,8 @@
 namespace engine {
 
 struct CompiledFilter {
-    QString sql;        // a boolean SQL expression over the table's columns
-    QList<Cell> params; // bound in order to its "?" placeholders
+    QString sql;         // a boolean SQL expression over the table's columns
+    QList<Cell> params;  // bound in order to its "?" placeholders
 };
 
 // Throws Error(BadFilter) for an expression that does not parse and Error(NoSuchField) for an

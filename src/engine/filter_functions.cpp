@@ -13,13 +13,13 @@ QString textArg(sqlite3_value* v) {
 }
 
 void matchFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    sqlite3_result_int(ctx, wildcardMatch(textArg(argv[0]), textArg(argv[1]),
-                                          sqlite3_value_int(argv[2]) != 0));
+    sqlite3_result_int(
+        ctx, wildcardMatch(textArg(argv[0]), textArg(argv[1]), sqlite3_value_int(argv[2]) != 0));
 }
 
 void cmpFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    sqlite3_result_int(ctx, compareForFilter(textArg(argv[0]), textArg(argv[1]),
-                                             sqlite3_value_int(argv[2]) != 0));
+    sqlite3_result_int(
+        ctx, compareForFilter(textArg(argv[0]), textArg(argv[1]), sqlite3_value_int(argv[2]) != 0));
 }
 
 }  // namespace
@@ -43,13 +43,15 @@ bool wildcardMatch(const QString& textIn, const QString& patternIn, bool caseIns
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == QLatin1Char('*')) ++p;
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
+        ++p;
     return p == pattern.size();
 }
 
 int compareForFilter(const QString& a, const QString& b, bool caseInsensitive) {
     const int c = compareTexts(a, b);
-    if (c != 0 || caseInsensitive) return c;
+    if (c != 0 || caseInsensitive)
+        return c;
     return a.compare(b);
 }
 

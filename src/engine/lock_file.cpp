@@ -20,7 +20,8 @@ bool setLock(int fd, short type, uint64_t offset) {
     fl.l_len = 1;
     fl.l_pid = 0;
     while (fcntl(fd, F_OFD_SETLK, &fl) == -1) {
-        if (errno == EINTR) continue;
+        if (errno == EINTR)
+            continue;
         return false;
     }
     return true;
@@ -30,17 +31,21 @@ bool setLock(int fd, short type, uint64_t offset) {
 
 LockFile::LockFile(const QString& path) {
     fd_ = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) throw Error(Error::Code::Io, QStringLiteral("cannot open lock file ") + path);
+    if (fd_ < 0)
+        throw Error(Error::Code::Io, QStringLiteral("cannot open lock file ") + path);
 }
 
 LockFile::~LockFile() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 bool LockFile::tryLock(uint64_t offset, bool exclusive) {
     return setLock(fd_, exclusive ? F_WRLCK : F_RDLCK, offset);
 }
 
-void LockFile::unlock(uint64_t offset) { setLock(fd_, F_UNLCK, offset); }
+void LockFile::unlock(uint64_t offset) {
+    setLock(fd_, F_UNLCK, offset);
+}
 
 }  // namespace engine

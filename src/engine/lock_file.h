@@ -10,7 +10,7 @@
 namespace engine {
 
 class LockFile {
-public:
+  public:
     explicit LockFile(const QString& path);  // creates the file when missing; throws Error(Io)
     ~LockFile();
     LockFile(const LockFile&) = delete;
@@ -20,7 +20,7 @@ public:
     bool tryLock(uint64_t offset, bool exclusive);
     void unlock(uint64_t offset);
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -16,7 +16,8 @@ namespace {
 // A running transaction holds a lock on its journal; an abandoned journal has none.
 bool journalIsLive(const QString& path) {
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     struct flock fl {};
     fl.l_type = F_WRLCK;
     fl.l_whence = SEEK_SET;
@@ -27,7 +28,8 @@ bool journalIsLive(const QString& path) {
 
 QString readJournalId(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return QString::fromLatin1(f.read(64)).trimmed();
 }
 
@@ -35,10 +37,12 @@ QString readJournalId(const QString& path) {
 
 std::optional<InterruptedTransaction> findInterruptedTransaction(const QString& databasePath) {
     const QString journal = journalPathOf(databasePath);
-    if (!QFile::exists(journal) || journalIsLive(journal)) return std::nullopt;
+    if (!QFile::exists(journal) || journalIsLive(journal))
+        return std::nullopt;
     InterruptedTransaction found{databasePath, false};
     const QString id = readJournalId(journal);
-    if (id.isEmpty() || !QFile::exists(databasePath)) return found;
+    if (id.isEmpty() || !QFile::exists(databasePath))
+        return found;
 
     // Opening the database replays what its log holds of committed transactions and drops the
     // rest; the transaction's own mark then says whether it got as far as its commit.
@@ -46,7 +50,8 @@ std::optional<InterruptedTransaction> findInterruptedTransaction(const QString& 
     if (sqlite3_open_v2(databasePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
         SQLITE_OK) {
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT id FROM _rv_txn WHERE k = 1", -1, &st, nullptr) == SQLITE_OK &&
+        if (sqlite3_prepare_v2(db, "SELECT id FROM _rv_txn WHERE k = 1", -1, &st, nullptr) ==
+                SQLITE_OK &&
             sqlite3_step(st) == SQLITE_ROW) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
             found.complete = text && QString::fromUtf8(text) == id;
@@ -64,7 +69,8 @@ QList<InterruptedTransaction> findInterruptedTransactionsIn(const QString& folde
         QDir(folder).entryList({QLatin1Char('*') + suffix}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& j : journals) {
         const QString dbPath = QDir(folder).filePath(j.chopped(suffix.size()));
-        if (auto found = findInterruptedTransaction(dbPath)) out.append(*found);
+        if (auto found = findInterruptedTransaction(dbPath))
+            out.append(*found);
     }
     return out;
 }

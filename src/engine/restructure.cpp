@@ -17,32 +17,40 @@ QString convertedValue(const FieldDef& from, const FieldDef& to) {
     switch (to.type) {
         case FieldType::String:
         case FieldType::Text: {
-            const QString text = fromCurrency ? QStringLiteral("CAST(%1 / 10000.0 AS TEXT)").arg(col)
-                                              : QStringLiteral("CAST(%1 AS TEXT)").arg(col);
+            const QString text = fromCurrency
+                                     ? QStringLiteral("CAST(%1 / 10000.0 AS TEXT)").arg(col)
+                                     : QStringLiteral("CAST(%1 AS TEXT)").arg(col);
             return QStringLiteral("substr(%1, 1, %2)").arg(text).arg(to.size);
         }
         case FieldType::Memo:
             return fromCurrency ? QStringLiteral("CAST(%1 / 10000.0 AS TEXT)").arg(col)
                                 : QStringLiteral("CAST(%1 AS TEXT)").arg(col);
-        case FieldType::Picture: return QStringLiteral("CAST(%1 AS BLOB)").arg(col);
+        case FieldType::Picture:
+            return QStringLiteral("CAST(%1 AS BLOB)").arg(col);
         case FieldType::Single:
         case FieldType::DateTime:
             return fromCurrency ? QStringLiteral("%1 / 10000.0").arg(col)
                                 : QStringLiteral("CAST(%1 AS REAL)").arg(col);
         case FieldType::Currency:
-            if (fromCurrency) return col;
+            if (fromCurrency)
+                return col;
             return QStringLiteral("CAST(round(CAST(%1 AS REAL) * 10000) AS INTEGER)").arg(col);
         default:
-            if (fromCurrency) return QStringLiteral("CAST(round(%1 / 10000.0) AS INTEGER)").arg(col);
-            if (isIntegerType(from.type) || from.type == FieldType::Boolean) return col;
+            if (fromCurrency)
+                return QStringLiteral("CAST(round(%1 / 10000.0) AS INTEGER)").arg(col);
+            if (isIntegerType(from.type) || from.type == FieldType::Boolean)
+                return col;
             return QStringLiteral("CAST(round(CAST(%1 AS REAL)) AS INTEGER)").arg(col);
     }
 }
 
 QString literalOf(const Cell& c) {
-    if (const auto* i = std::get_if<int64_t>(&c)) return QString::number(*i);
-    if (std::holds_alternative<double>(c)) return QStringLiteral("0.0");
-    if (std::holds_alternative<QByteArray>(c)) return QStringLiteral("X''");
+    if (const auto* i = std::get_if<int64_t>(&c))
+        return QString::number(*i);
+    if (std::holds_alternative<double>(c))
+        return QStringLiteral("0.0");
+    if (std::holds_alternative<QByteArray>(c))
+        return QStringLiteral("X''");
     return QStringLiteral("''");
 }
 
@@ -99,7 +107,8 @@ void Database::restructure(const QString& table, const TableDef& newDefIn,
                 value = value.isEmpty() ? literalOf(emptyCell(field.type))
                                         : QStringLiteral("coalesce(%1, %2)")
                                               .arg(value, literalOf(emptyCell(field.type)));
-            if (value.isEmpty()) continue;
+            if (value.isEmpty())
+                continue;
             targets << quoteIdent(field.name);
             sources << value;
         }
@@ -119,13 +128,14 @@ void Database::restructure(const QString& table, const TableDef& newDefIn,
                          .arg(quoteIdent(tmpName), quoteIdent(oldDef.name)));
         createIndexesOf(newDef);
 
-        Statement raise(db_, QStringLiteral(
-                                 "UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?"));
+        Statement raise(
+            db_, QStringLiteral("UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?"));
         raise.bindInt(1, oldSeq);
         raise.bindText(2, oldDef.name);
         raise.step();
         if (sqlite3_changes(db_) == 0 && oldSeq > 0) {
-            Statement add(db_, QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"));
+            Statement add(db_,
+                          QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (?, ?)"));
             add.bindText(1, oldDef.name);
             add.bindInt(2, oldSeq);
             add.step();

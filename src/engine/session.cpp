@@ -6,7 +6,8 @@ namespace engine {
 
 int Session::find(const QString& name) const {
     for (int i = 0; i < aliases_.size(); ++i)
-        if (aliases_[i].first.compare(name, Qt::CaseInsensitive) == 0) return i;
+        if (aliases_[i].first.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
     return -1;
 }
 
@@ -20,10 +21,13 @@ void Session::addAlias(const QString& name, const QString& folder) {
 
 void Session::deleteAlias(const QString& name) {
     const int i = find(name);
-    if (i >= 0) aliases_.removeAt(i);
+    if (i >= 0)
+        aliases_.removeAt(i);
 }
 
-bool Session::hasAlias(const QString& name) const { return find(name) >= 0; }
+bool Session::hasAlias(const QString& name) const {
+    return find(name) >= 0;
+}
 
 QString Session::aliasPath(const QString& name) const {
     const int i = find(name);
@@ -32,7 +36,8 @@ QString Session::aliasPath(const QString& name) const {
 
 QStringList Session::aliasNames() const {
     QStringList names;
-    for (const auto& a : aliases_) names << a.first;
+    for (const auto& a : aliases_)
+        names << a.first;
     return names;
 }
 
@@ -41,7 +46,8 @@ QList<InterruptedTransaction> Session::findInterruptedTransactions() const {
     QStringList seen;
     for (const auto& a : aliases_) {
         const QString folder = QDir(a.second).canonicalPath();
-        if (folder.isEmpty() || seen.contains(folder)) continue;
+        if (folder.isEmpty() || seen.contains(folder))
+            continue;
         seen << folder;
         out += findInterruptedTransactionsIn(folder);
     }

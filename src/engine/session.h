@@ -13,7 +13,7 @@
 namespace engine {
 
 class Session {
-public:
+  public:
     void addAlias(const QString& name, const QString& folder);  // replaces one of that name
     void deleteAlias(const QString& name);
     bool hasAlias(const QString& name) const;
@@ -23,7 +23,7 @@ public:
     // Journals of interrupted transactions in the folders of all aliases.
     QList<InterruptedTransaction> findInterruptedTransactions() const;
 
-private:
+  private:
     int find(const QString& name) const;
     QList<QPair<QString, QString>> aliases_;
 };

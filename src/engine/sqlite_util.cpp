@@ -6,23 +6,28 @@ void throwSqlite(sqlite3* db, int rc, const QString& context) {
     const int primary = rc & 0xff;
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::number(rc);
     const QString message = context.isEmpty() ? detail : context + QStringLiteral(": ") + detail;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Error(Error::Code::Busy, message);
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        throw Error(Error::Code::Busy, message);
     throw Error(Error::Code::Io, message);
 }
 
 Statement::Statement(sqlite3* db, const QString& sql) : db_(db) {
     const QByteArray u = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(db, u.constData(), static_cast<int>(u.size()), &stmt_, nullptr);
-    if (rc != SQLITE_OK) throwSqlite(db, rc, sql);
+    const int rc =
+        sqlite3_prepare_v2(db, u.constData(), static_cast<int>(u.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK)
+        throwSqlite(db, rc, sql);
 }
 
 Statement::~Statement() {
-    if (stmt_) sqlite3_finalize(stmt_);
+    if (stmt_)
+        sqlite3_finalize(stmt_);
 }
 
 Statement& Statement::operator=(Statement&& o) noexcept {
     if (this != &o) {
-        if (stmt_) sqlite3_finalize(stmt_);
+        if (stmt_)
+            sqlite3_finalize(stmt_);
         db_ = o.db_;
         stmt_ = o.stmt_;
         o.stmt_ = nullptr;
@@ -32,8 +37,10 @@ Statement& Statement::operator=(Statement&& o) noexcept {
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
     const int code = rc;
     sqlite3_reset(stmt_);
     throwSqlite(db_, code, QString());

@@ -14,7 +14,7 @@ namespace engine {
 [[noreturn]] void throwSqlite(sqlite3* db, int rc, const QString& context);
 
 class Statement {
-public:
+  public:
     Statement() = default;
     Statement(sqlite3* db, const QString& sql);
     ~Statement();
@@ -33,7 +33,7 @@ public:
     qint64 columnInt(int col) const { return sqlite3_column_int64(stmt_, col); }
     QString columnText(int col) const;
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* stmt_ = nullptr;
 };

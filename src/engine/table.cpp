@@ -12,13 +12,15 @@ namespace {
 constexpr int kMaxReadAhead = 256;
 
 QString tuple(const QStringList& parts) {
-    return parts.size() == 1 ? parts.first()
-                             : QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return parts.size() == 1
+               ? parts.first()
+               : QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 QString placeholders(qsizetype n) {
     QStringList p;
-    for (qsizetype i = 0; i < n; ++i) p << QStringLiteral("?");
+    for (qsizetype i = 0; i < n; ++i)
+        p << QStringLiteral("?");
     return tuple(p);
 }
 
@@ -26,7 +28,9 @@ QString placeholders(qsizetype n) {
 
 // ---------------------------------------------------------------- Field
 
-const FieldDef& Field::def() const { return table_->fieldDefAt(index_); }
+const FieldDef& Field::def() const {
+    return table_->fieldDefAt(index_);
+}
 
 const Cell& Field::cell() const {
     static const Cell none;
@@ -37,22 +41,41 @@ const Cell& Field::cell() const {
     return c < table_->calc_.size() ? table_->calc_[c] : none;
 }
 
-bool Field::isNull() const { return engine::isNull(cell()); }
-QString Field::asString() const { return cellToString(def(), cell()); }
-int64_t Field::asInteger() const { return cellToInteger(def(), cell()); }
-double Field::asFloat() const { return cellToDouble(def(), cell()); }
-Currency Field::asCurrency() const { return cellToCurrency(def(), cell()); }
-bool Field::asBoolean() const { return cellToBoolean(def(), cell()); }
-QDate Field::asDate() const { return isNull() ? QDate() : dateOf(asFloat()); }
-QByteArray Field::asBytes() const { return cellToBytes(def(), cell()); }
-QVariant Field::value() const { return cellToVariant(def(), cell()); }
+bool Field::isNull() const {
+    return engine::isNull(cell());
+}
+QString Field::asString() const {
+    return cellToString(def(), cell());
+}
+int64_t Field::asInteger() const {
+    return cellToInteger(def(), cell());
+}
+double Field::asFloat() const {
+    return cellToDouble(def(), cell());
+}
+Currency Field::asCurrency() const {
+    return cellToCurrency(def(), cell());
+}
+bool Field::asBoolean() const {
+    return cellToBoolean(def(), cell());
+}
+QDate Field::asDate() const {
+    return isNull() ? QDate() : dateOf(asFloat());
+}
+QByteArray Field::asBytes() const {
+    return cellToBytes(def(), cell());
+}
+QVariant Field::value() const {
+    return cellToVariant(def(), cell());
+}
 
 void Field::store(Cell c) {
     const int stored = static_cast<int>(table_->def_.fields.size());
     if (index_ >= stored) {
         if (table_->state_ != Table::State::CalcFields)
-            throw Error(Error::Code::ReadOnlyField,
-                        QStringLiteral("calculated field %1 is set outside OnCalcFields").arg(name()));
+            throw Error(
+                Error::Code::ReadOnlyField,
+                QStringLiteral("calculated field %1 is set outside OnCalcFields").arg(name()));
         table_->calc_[static_cast<size_t>(index_ - stored)] = std::move(c);
         return;
     }
@@ -60,19 +83,38 @@ void Field::store(Cell c) {
         throw Error(Error::Code::NotEditing,
                     QStringLiteral("%1.%2 set while not editing").arg(table_->tableName_, name()));
     if (def().type == FieldType::AutoInc)
-        throw Error(Error::Code::ReadOnlyField, QStringLiteral("%1 is assigned by the engine").arg(name()));
+        throw Error(Error::Code::ReadOnlyField,
+                    QStringLiteral("%1 is assigned by the engine").arg(name()));
     table_->row_[static_cast<size_t>(index_)] = std::move(c);
 }
 
-void Field::setString(const QString& v) { store(cellFromString(def(), v)); }
-void Field::setInteger(int64_t v) { store(cellFromInteger(def(), v)); }
-void Field::setFloat(double v) { store(cellFromDouble(def(), v)); }
-void Field::setCurrency(Currency v) { store(cellFromCurrency(def(), v)); }
-void Field::setBoolean(bool v) { store(cellFromInteger(def(), v ? 1 : 0)); }
-void Field::setDate(QDate v) { store(cellFromDouble(def(), toDateTime(v))); }
-void Field::setBytes(const QByteArray& v) { store(cellFromBytes(def(), v)); }
-void Field::setValue(const QVariant& v) { store(cellFrom(def(), v)); }
-void Field::clear() { store(std::monostate{}); }
+void Field::setString(const QString& v) {
+    store(cellFromString(def(), v));
+}
+void Field::setInteger(int64_t v) {
+    store(cellFromInteger(def(), v));
+}
+void Field::setFloat(double v) {
+    store(cellFromDouble(def(), v));
+}
+void Field::setCurrency(Currency v) {
+    store(cellFromCurrency(def(), v));
+}
+void Field::setBoolean(bool v) {
+    store(cellFromInteger(def(), v ? 1 : 0));
+}
+void Field::setDate(QDate v) {
+    store(cellFromDouble(def(), toDateTime(v)));
+}
+void Field::setBytes(const QByteArray& v) {
+    store(cellFromBytes(def(), v));
+}
+void Field::setValue(const QVariant& v) {
+    store(cellFrom(def(), v));
+}
+void Field::clear() {
+    store(std::monostate{});
+}
 
 // ---------------------------------------------------------------- set-up and opening
 
@@ -83,8 +125,10 @@ Table::~Table() {
         close();
     } catch (...) {
     }
-    if (master_) master_->details_.removeAll(this);
-    for (Table* d : details_) d->master_ = nullptr;
+    if (master_)
+        master_->details_.removeAll(this);
+    for (Table* d : details_)
+        d->master_ = nullptr;
 }
 
 void Table::addCalculatedField(const QString& name, FieldType type, int size) {
@@ -104,13 +148,15 @@ void Table::addLookupField(const QString& name, FieldType type, int size,
     c.resultField = resultField;
     // Key field names are resolved at open, when the table's fields are known.
     c.keyFields.clear();
-    for (int i = 0; i < keyFields.size(); ++i) c.keyFields.append(-1);
+    for (int i = 0; i < keyFields.size(); ++i)
+        c.keyFields.append(-1);
     c.def.description = keyFields.join(QLatin1Char(';'));
     calcDefs_.push_back(c);
 }
 
 void Table::open() {
-    if (isActive()) return;
+    if (isActive())
+        return;
     def_ = db_.tableDef(tableName_);
     for (const FieldDef& want : declared_) {
         const int i = def_.fieldIndex(want.name);
@@ -127,7 +173,8 @@ void Table::open() {
         fieldIndexByName_.insert(def_.fields[i].name.toLower(), i);
         fieldIndexByExactName_.insert(def_.fields[i].name, i);
         indexed_[i] = isIndexedField(def_, def_.fields[i].name);
-        if (def_.fields[i].type == FieldType::AutoInc) autoIncField_ = i;
+        if (def_.fields[i].type == FieldType::AutoInc)
+            autoIncField_ = i;
     }
     buildWriteSql();
     for (size_t c = 0; c < calcDefs_.size(); ++c) {
@@ -140,8 +187,9 @@ void Table::open() {
             for (const QString& k : keys) {
                 const int i = def_.fieldIndex(k);
                 if (i < 0)
-                    throw Error(Error::Code::NoSuchField,
-                                QStringLiteral("lookup %1 names unknown field %2").arg(cd.def.name, k));
+                    throw Error(
+                        Error::Code::NoSuchField,
+                        QStringLiteral("lookup %1 names unknown field %2").arg(cd.def.name, k));
                 cd.keyFields.append(i);
             }
         }
@@ -158,8 +206,10 @@ void Table::open() {
 }
 
 void Table::close() {
-    if (!isActive()) return;
-    if (state_ == State::Edit || state_ == State::Insert) cancel();
+    if (!isActive())
+        return;
+    if (state_ == State::Edit || state_ == State::Insert)
+        cancel();
     db_.releaseTable(lockId_);
     state_ = State::Inactive;
     rid_ = 0;
@@ -184,7 +234,8 @@ void Table::requireBrowse() const {
 int Table::fieldPos(const QString& name) const {
     if (!fieldIndexByName_.isEmpty()) {
         const auto exact = fieldIndexByExactName_.constFind(name);
-        if (exact != fieldIndexByExactName_.constEnd()) return *exact;
+        if (exact != fieldIndexByExactName_.constEnd())
+            return *exact;
         return fieldIndexByName_.value(name.toLower(), -1);
     }
     const int i = def_.fieldIndex(name);
@@ -199,7 +250,8 @@ const FieldDef& Table::fieldDefAt(int index) const {
 Field Table::fieldByName(const QString& name) {
     const int i = fieldPos(name);
     if (i < 0)
-        throw Error(Error::Code::NoSuchField, QStringLiteral("%1 has no field %2").arg(tableName_, name));
+        throw Error(Error::Code::NoSuchField,
+                    QStringLiteral("%1 has no field %2").arg(tableName_, name));
     return Field(this, i);
 }
 
@@ -219,7 +271,8 @@ void Table::setIndexName(const QString& name) {
                         QStringLiteral("table %1 has no index %2").arg(tableName_, name));
         keyFields_.clear();
         if (ix >= 0)
-            for (const QString& f : def_.indexes[ix].fields) keyFields_.append(def_.fieldIndex(f));
+            for (const QString& f : def_.indexes[ix].fields)
+                keyFields_.append(def_.fieldIndex(f));
         const bool changed = name.compare(indexName_, Qt::CaseInsensitive) != 0;
         indexName_ = ix >= 0 ? def_.indexes[ix].name : QString();
         if (changed) {
@@ -227,7 +280,8 @@ void Table::setIndexName(const QString& name) {
             rangeEnd_.reset();
             invalidateView();
             const int64_t keep = rid_;
-            if (!(keep && gotoBookmark({keep}))) first();
+            if (!(keep && gotoBookmark({keep})))
+                first();
         }
     } else {
         indexName_ = name;
@@ -236,7 +290,8 @@ void Table::setIndexName(const QString& name) {
 
 QStringList Table::indexFields() const {
     QStringList out;
-    for (int f : keyFields_) out << def_.fields[f].name;
+    for (int f : keyFields_)
+        out << def_.fields[f].name;
     return out;
 }
 
@@ -249,11 +304,14 @@ Cell Table::keyCell(int fieldIndex, const QVariant& v) const {
 void Table::setRange(const QVariantList& start, const QVariantList& end) {
     requireBrowse();
     if (start.size() > keyFields_.size() || end.size() > keyFields_.size())
-        throw Error(Error::Code::NoSuchField,
-                    QStringLiteral("range on %1 has more values than index fields").arg(tableName_));
+        throw Error(
+            Error::Code::NoSuchField,
+            QStringLiteral("range on %1 has more values than index fields").arg(tableName_));
     Row s, e;
-    for (int i = 0; i < start.size(); ++i) s.push_back(keyCell(keyFields_[i], start[i]));
-    for (int i = 0; i < end.size(); ++i) e.push_back(keyCell(keyFields_[i], end[i]));
+    for (int i = 0; i < start.size(); ++i)
+        s.push_back(keyCell(keyFields_[i], start[i]));
+    for (int i = 0; i < end.size(); ++i)
+        e.push_back(keyCell(keyFields_[i], end[i]));
     rangeStart_ = s;
     rangeEnd_ = e;
     invalidateView();
@@ -281,7 +339,8 @@ void Table::setFilter(const QString& expression) {
 
 void Table::setFiltered(bool on) {
     filtered_ = on;
-    if (!isActive()) return;
+    if (!isActive())
+        return;
     if (on && !compiledFilter_ && !filterText_.trimmed().isEmpty())
         compiledFilter_ = compileFilter(filterText_, def_, filterCaseInsensitive_);
     invalidateView();
@@ -300,10 +359,12 @@ void Table::setFilterCaseInsensitive(bool on) {
 }
 
 void Table::setMasterSource(Table* master, const QStringList& masterFields) {
-    if (master_) master_->details_.removeAll(this);
+    if (master_)
+        master_->details_.removeAll(this);
     master_ = master;
     masterFields_ = masterFields;
-    if (master_) master_->details_.append(this);
+    if (master_)
+        master_->details_.append(this);
     if (isActive()) {
         invalidateView();
         first();
@@ -311,7 +372,8 @@ void Table::setMasterSource(Table* master, const QStringList& masterFields) {
 }
 
 void Table::masterMoved() {
-    if (!isActive() || state_ != State::Browse) return;
+    if (!isActive() || state_ != State::Browse)
+        return;
     invalidateView();
     first();
 }
@@ -319,7 +381,8 @@ void Table::masterMoved() {
 void Table::viewConditions(Query& q) const {
     auto leading = [&](qsizetype n) {
         QStringList cols;
-        for (qsizetype i = 0; i < n; ++i) cols << quoteIdent(def_.fields[keyFields_[i]].name);
+        for (qsizetype i = 0; i < n; ++i)
+            cols << quoteIdent(def_.fields[keyFields_[i]].name);
         return tuple(cols);
     };
     if (rangeStart_ && !rangeStart_->empty()) {
@@ -343,13 +406,15 @@ void Table::viewConditions(Query& q) const {
                 const Cell& v = mf >= 0 && static_cast<size_t>(mf) < master_->row_.size()
                                     ? master_->row_[mf]
                                     : Cell{};
-                q.params.push_back(engine::isNull(v) ? emptyCell(def_.fields[keyFields_[i]].type) : v);
+                q.params.push_back(engine::isNull(v) ? emptyCell(def_.fields[keyFields_[i]].type)
+                                                     : v);
             }
         }
     }
     if (filtered_ && compiledFilter_) {
         q.conditions << compiledFilter_->sql;
-        q.params.insert(q.params.end(), compiledFilter_->params.begin(), compiledFilter_->params.end());
+        q.params.insert(q.params.end(), compiledFilter_->params.begin(),
+                        compiledFilter_->params.end());
     }
 }
 
@@ -382,12 +447,15 @@ void Table::afterKeyCondition(Query& q, bool forward) const {
 QString Table::orderBy(bool forward) const {
     QStringList cols;
     const QString dir = forward ? QString() : QStringLiteral(" DESC");
-    for (int f : keyFields_) cols << quoteIdent(def_.fields[f].name) + dir;
+    for (int f : keyFields_)
+        cols << quoteIdent(def_.fields[f].name) + dir;
     cols << QLatin1String(kRowIdColumn) + dir;
     return cols.join(QStringLiteral(", "));
 }
 
-QString Table::selectList() const { return selectSql_; }
+QString Table::selectList() const {
+    return selectSql_;
+}
 
 void Table::buildWriteSql() {
     QStringList all{QLatin1String(kRowIdColumn)}, cols, sets, marks{QStringLiteral("?")};
@@ -395,7 +463,8 @@ void Table::buildWriteSql() {
         all << quoteIdent(f.name);
         cols << quoteIdent(f.name);
         marks << QStringLiteral("?");
-        if (f.type != FieldType::AutoInc) sets << quoteIdent(f.name) + QStringLiteral(" = ?");
+        if (f.type != FieldType::AutoInc)
+            sets << quoteIdent(f.name) + QStringLiteral(" = ?");
     }
     selectSql_ = all.join(QStringLiteral(", "));
     insertSql_ = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -405,15 +474,20 @@ void Table::buildWriteSql() {
                           QLatin1String(kRowIdColumn));
 }
 
-Statement& Table::prepared(const QString& sql) const { return db_.cachedStatement(sql); }
+Statement& Table::prepared(const QString& sql) const {
+    return db_.cachedStatement(sql);
+}
 
-std::vector<Table::Fetched> Table::fetch(const Query& q, bool forward, int limit, int offset) const {
+std::vector<Table::Fetched> Table::fetch(const Query& q, bool forward, int limit,
+                                         int offset) const {
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), quoteIdent(def_.name));
-    if (!q.conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
+    if (!q.conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY ") + orderBy(forward) + QStringLiteral(" LIMIT ? OFFSET ?");
     Statement& st = prepared(sql);
     int pos = 1;
-    for (const Cell& c : q.params) bindCell(st.get(), pos++, c);
+    for (const Cell& c : q.params)
+        bindCell(st.get(), pos++, c);
     st.bindInt(pos++, limit);
     st.bindInt(pos, offset);
     std::vector<Fetched> out;
@@ -422,7 +496,8 @@ std::vector<Table::Fetched> Table::fetch(const Query& q, bool forward, int limit
             Fetched f;
             f.rid = st.columnInt(0);
             f.row.reserve(def_.fields.size());
-            for (int i = 0; i < def_.fields.size(); ++i) f.row.push_back(readCell(st.get(), i + 1));
+            for (int i = 0; i < def_.fields.size(); ++i)
+                f.row.push_back(readCell(st.get(), i + 1));
             out.push_back(std::move(f));
         }
     } catch (...) {
@@ -436,11 +511,13 @@ std::vector<Table::Fetched> Table::fetch(const Query& q, bool forward, int limit
 
 std::optional<Table::Fetched> Table::fetchByRid(int64_t rid, bool withinView) const {
     Query q;
-    if (withinView) viewConditions(q);
+    if (withinView)
+        viewConditions(q);
     q.conditions << QLatin1String(kRowIdColumn) + QStringLiteral(" = ?");
     q.params.push_back(rid);
     auto rows = fetch(q, true, 1);
-    if (rows.empty()) return std::nullopt;
+    if (rows.empty())
+        return std::nullopt;
     return std::move(rows.front());
 }
 
@@ -460,13 +537,16 @@ void Table::setEmpty() {
 }
 
 void Table::moveDone(bool scrolled) {
-    if (!scrolled) return;
+    if (!scrolled)
+        return;
     if (controlsDisabled_ > 0) {
         pendingScroll_ = true;
         return;
     }
-    for (Table* d : details_) d->masterMoved();
-    if (afterScroll_) afterScroll_(*this);
+    for (Table* d : details_)
+        d->masterMoved();
+    if (afterScroll_)
+        afterScroll_(*this);
 }
 
 void Table::enableControls() {
@@ -486,7 +566,8 @@ void Table::first() {
         setEmpty();
     } else {
         setCurrent(rows.front());
-        for (size_t i = 1; i < rows.size(); ++i) ahead_.push_back(std::move(rows[i]));
+        for (size_t i = 1; i < rows.size(); ++i)
+            ahead_.push_back(std::move(rows[i]));
         aheadForward_ = true;
         aheadStamp_ = db_.changeCount();
         bof_ = true;
@@ -505,7 +586,8 @@ void Table::last() {
         setEmpty();
     } else {
         setCurrent(rows.front());
-        for (size_t i = 1; i < rows.size(); ++i) ahead_.push_back(std::move(rows[i]));
+        for (size_t i = 1; i < rows.size(); ++i)
+            ahead_.push_back(std::move(rows[i]));
         aheadForward_ = false;
         aheadStamp_ = db_.changeCount();
         bof_ = false;
@@ -521,14 +603,16 @@ void Table::next() {
         return;
     }
     if (ahead_.empty() || !aheadForward_ || aheadStamp_ != db_.changeCount()) {
-        if (!aheadForward_ || aheadStamp_ != db_.changeCount()) sequentialReads_ = 0;
+        if (!aheadForward_ || aheadStamp_ != db_.changeCount())
+            sequentialReads_ = 0;
         ahead_.clear();
         Query q;
         viewConditions(q);
         afterKeyCondition(q, true);
         const int limit = std::min(kMaxReadAhead, 8 << std::min(sequentialReads_++, 5));
         auto rows = fetch(q, true, limit);
-        for (auto& r : rows) ahead_.push_back(std::move(r));
+        for (auto& r : rows)
+            ahead_.push_back(std::move(r));
         aheadForward_ = true;
         aheadStamp_ = db_.changeCount();
     }
@@ -549,14 +633,16 @@ void Table::prior() {
         return;
     }
     if (ahead_.empty() || aheadForward_ || aheadStamp_ != db_.changeCount()) {
-        if (aheadForward_ || aheadStamp_ != db_.changeCount()) sequentialReads_ = 0;
+        if (aheadForward_ || aheadStamp_ != db_.changeCount())
+            sequentialReads_ = 0;
         ahead_.clear();
         Query q;
         viewConditions(q);
         afterKeyCondition(q, false);
         const int limit = std::min(kMaxReadAhead, 8 << std::min(sequentialReads_++, 5));
         auto rows = fetch(q, false, limit);
-        for (auto& r : rows) ahead_.push_back(std::move(r));
+        for (auto& r : rows)
+            ahead_.push_back(std::move(r));
         aheadForward_ = false;
         aheadStamp_ = db_.changeCount();
     }
@@ -572,7 +658,8 @@ void Table::prior() {
 
 int Table::moveBy(int distance) {
     requireBrowse();
-    if (distance == 0 || rid_ == 0) return 0;
+    if (distance == 0 || rid_ == 0)
+        return 0;
     const bool forward = distance > 0;
     const int64_t steps = forward ? distance : -static_cast<int64_t>(distance);
     // Long jumps skip the records in between inside the database.
@@ -595,7 +682,8 @@ int Table::moveBy(int distance) {
         for (int64_t i = 0; i < steps; ++i) {
             const int64_t before = rid_;
             forward ? next() : prior();
-            if (rid_ == before && (forward ? eof_ : bof_)) break;
+            if (rid_ == before && (forward ? eof_ : bof_))
+                break;
             moved += forward ? 1 : -1;
         }
     } catch (...) {
@@ -611,10 +699,12 @@ int64_t Table::recordCount() const {
     Query q;
     viewConditions(q);
     QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdent(def_.name));
-    if (!q.conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
+    if (!q.conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
     Statement& st = prepared(sql);
     int pos = 1;
-    for (const Cell& c : q.params) bindCell(st.get(), pos++, c);
+    for (const Cell& c : q.params)
+        bindCell(st.get(), pos++, c);
     st.step();
     const int64_t n = st.columnInt(0);
     st.reset();
@@ -623,16 +713,20 @@ int64_t Table::recordCount() const {
 
 double Table::sum(const QString& field) const {
     const int fi = def_.fieldIndex(field);
-    if (fi < 0) throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
-    if (def_.fields[fi].type == FieldType::Currency) return sumCurrency(field).toDouble();
+    if (fi < 0)
+        throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
+    if (def_.fields[fi].type == FieldType::Currency)
+        return sumCurrency(field).toDouble();
     Query q;
     viewConditions(q);
     QString sql = QStringLiteral("SELECT total(%1) FROM %2")
                       .arg(quoteIdent(def_.fields[fi].name), quoteIdent(def_.name));
-    if (!q.conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
+    if (!q.conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
     Statement& st = prepared(sql);
     int pos = 1;
-    for (const Cell& c : q.params) bindCell(st.get(), pos++, c);
+    for (const Cell& c : q.params)
+        bindCell(st.get(), pos++, c);
     st.step();
     const double s = sqlite3_column_double(st.get(), 0);
     st.reset();
@@ -642,17 +736,21 @@ double Table::sum(const QString& field) const {
 Currency Table::sumCurrency(const QString& field) const {
     requireActive();
     const int fi = def_.fieldIndex(field);
-    if (fi < 0) throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
-    if (def_.fields[fi].type != FieldType::Currency) return Currency::fromDouble(sum(field));
+    if (fi < 0)
+        throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
+    if (def_.fields[fi].type != FieldType::Currency)
+        return Currency::fromDouble(sum(field));
     Query q;
     viewConditions(q);
     // Ten-thousandths add up exactly as integers.
     QString sql = QStringLiteral("SELECT coalesce(sum(%1), 0) FROM %2")
                       .arg(quoteIdent(def_.fields[fi].name), quoteIdent(def_.name));
-    if (!q.conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
+    if (!q.conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
     Statement& st = prepared(sql);
     int pos = 1;
-    for (const Cell& c : q.params) bindCell(st.get(), pos++, c);
+    for (const Cell& c : q.params)
+        bindCell(st.get(), pos++, c);
     st.step();
     const int64_t s = st.columnInt(0);
     st.reset();
@@ -665,7 +763,8 @@ bool Table::findKey(const QVariantList& key) {
     viewConditions(q);
     keyConditions(q, key, "=");
     auto rows = fetch(q, true, 1);
-    if (rows.empty()) return false;
+    if (rows.empty())
+        return false;
     invalidateView();
     setCurrent(rows.front());
     bof_ = eof_ = false;
@@ -697,14 +796,16 @@ bool Table::locate(const QStringList& fields, const QVariantList& values) {
     viewConditions(q);
     for (int i = 0; i < fields.size(); ++i) {
         const int fi = def_.fieldIndex(fields[i]);
-        if (fi < 0) throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + fields[i]);
+        if (fi < 0)
+            throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + fields[i]);
         const FieldDef& fd = def_.fields[fi];
         q.conditions << QStringLiteral("coalesce(%1, ?) = ?").arg(quoteIdent(fd.name));
         q.params.push_back(emptyCell(fd.type));
         q.params.push_back(keyCell(fi, values[i]));
     }
     auto rows = fetch(q, true, 1);
-    if (rows.empty()) return false;
+    if (rows.empty())
+        return false;
     invalidateView();
     setCurrent(rows.front());
     bof_ = eof_ = false;
@@ -714,9 +815,11 @@ bool Table::locate(const QStringList& fields, const QVariantList& values) {
 
 bool Table::gotoBookmark(const Bookmark& mark) {
     requireBrowse();
-    if (!mark.isValid()) return false;
+    if (!mark.isValid())
+        return false;
     auto f = fetchByRid(mark.rid, true);
-    if (!f) return false;
+    if (!f)
+        return false;
     invalidateView();
     setCurrent(*f);
     bof_ = eof_ = false;
@@ -753,33 +856,39 @@ void Table::refresh() {
 // ---------------------------------------------------------------- calculated fields
 
 void Table::computeCalcFields() {
-    if (calcDefs_.empty()) return;
+    if (calcDefs_.empty())
+        return;
     // Start from empty values so that a computation that fails never shows another record's.
     calc_.assign(calcDefs_.size(), Cell{});
     for (size_t c = 0; c < calcDefs_.size(); ++c) {
         calc_[c] = emptyCell(calcDefs_[c].def.type);
         const CalcDef& cd = calcDefs_[c];
-        if (!cd.lookup || !cd.lookupTable || (rid_ == 0 && state_ != State::Insert)) continue;
+        if (!cd.lookup || !cd.lookupTable || (rid_ == 0 && state_ != State::Insert))
+            continue;
         try {
-            const TableDef& ld = cd.lookupTable->isActive() ? cd.lookupTable->def_
-                                                            : db_.tableDef(cd.lookupTable->tableName_);
+            const TableDef& ld = cd.lookupTable->isActive()
+                                     ? cd.lookupTable->def_
+                                     : db_.tableDef(cd.lookupTable->tableName_);
             const int rf = ld.fieldIndex(cd.resultField);
-            if (rf < 0) continue;
+            if (rf < 0)
+                continue;
             QStringList conds;
             std::vector<Cell> params;
             for (int k = 0; k < cd.keyFields.size() && k < cd.lookupKeyFields.size(); ++k) {
                 const int lf = ld.fieldIndex(cd.lookupKeyFields[k]);
-                if (lf < 0) continue;
+                if (lf < 0)
+                    continue;
                 conds << QStringLiteral("%1 = ?").arg(quoteIdent(ld.fields[lf].name));
                 params.push_back(row_[static_cast<size_t>(cd.keyFields[k])]);
             }
-            const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
-                                    .arg(quoteIdent(ld.fields[rf].name), quoteIdent(ld.name),
-                                         conds.join(QStringLiteral(" AND ")),
-                                         QLatin1String(kRowIdColumn));
+            const QString sql =
+                QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4 LIMIT 1")
+                    .arg(quoteIdent(ld.fields[rf].name), quoteIdent(ld.name),
+                         conds.join(QStringLiteral(" AND ")), QLatin1String(kRowIdColumn));
             Statement& st = cd.lookupTable->prepared(sql);
             int pos = 1;
-            for (const Cell& p : params) bindCell(st.get(), pos++, p);
+            for (const Cell& p : params)
+                bindCell(st.get(), pos++, p);
             if (st.step()) {
                 const Cell v = readCell(st.get(), 0);
                 calc_[c] = cellFrom(cd.def, cellToVariant(ld.fields[rf], v));
@@ -789,14 +898,16 @@ void Table::computeCalcFields() {
             // A lookup that cannot be read shows as empty.
         }
     }
-    if (!onCalcFields_) return;
+    if (!onCalcFields_)
+        return;
     const State before = state_;
     state_ = State::CalcFields;
     try {
         onCalcFields_(*this);
     } catch (...) {
         calc_.assign(calcDefs_.size(), Cell{});
-        for (size_t c = 0; c < calcDefs_.size(); ++c) calc_[c] = emptyCell(calcDefs_[c].def.type);
+        for (size_t c = 0; c < calcDefs_.size(); ++c)
+            calc_[c] = emptyCell(calcDefs_[c].def.type);
     }
     state_ = before;
 }
@@ -814,12 +925,15 @@ void Table::append() {
 
 bool Table::tryEdit() {
     requireBrowse();
-    if (rid_ == 0) throw Error(Error::Code::NoRecord, QStringLiteral("no current record in ") + tableName_);
-    if (!db_.lockRecord(lockId_, rid_, this)) return false;
+    if (rid_ == 0)
+        throw Error(Error::Code::NoRecord, QStringLiteral("no current record in ") + tableName_);
+    if (!db_.lockRecord(lockId_, rid_, this))
+        return false;
     auto fresh = fetchByRid(rid_, false);
     if (!fresh) {
         db_.unlockRecord(lockId_, rid_, this);
-        throw Error(Error::Code::NoRecord, QStringLiteral("the record of %1 has been deleted").arg(tableName_));
+        throw Error(Error::Code::NoRecord,
+                    QStringLiteral("the record of %1 has been deleted").arg(tableName_));
     }
     row_ = fresh->row;
     savedRow_ = row_;
@@ -829,30 +943,35 @@ bool Table::tryEdit() {
 
 void Table::edit() {
     if (!tryEdit())
-        throw Error(Error::Code::Locked, QStringLiteral("the record of %1 is locked").arg(tableName_));
+        throw Error(Error::Code::Locked,
+                    QStringLiteral("the record of %1 is locked").arg(tableName_));
 }
 
 void Table::writeRow() {
     // Key fields never hold "no value": keys must compare as totals.
     for (size_t i = 0; i < row_.size(); ++i)
-        if (indexed_[i] && engine::isNull(row_[i])) row_[i] = emptyCell(def_.fields[i].type);
+        if (indexed_[i] && engine::isNull(row_[i]))
+            row_[i] = emptyCell(def_.fields[i].type);
 
     if (state_ == State::Edit) {
         Statement& st = prepared(updateSql_);
         int pos = 1;
         for (size_t i = 0; i < row_.size(); ++i)
-            if (static_cast<int>(i) != autoIncField_) bindCell(st.get(), pos++, row_[i]);
+            if (static_cast<int>(i) != autoIncField_)
+                bindCell(st.get(), pos++, row_[i]);
         st.bindInt(pos, rid_);
         st.step();
         st.reset();
         return;
     }
     const int64_t newRid = db_.nextRecordId(lockId_, def_.name);
-    if (autoIncField_ >= 0) row_[static_cast<size_t>(autoIncField_)] = newRid;
+    if (autoIncField_ >= 0)
+        row_[static_cast<size_t>(autoIncField_)] = newRid;
     Statement& st = prepared(insertSql_);
     st.bindInt(1, newRid);
     int pos = 2;
-    for (const Cell& c : row_) bindCell(st.get(), pos++, c);
+    for (const Cell& c : row_)
+        bindCell(st.get(), pos++, c);
     st.step();
     st.reset();
     rid_ = newRid;
@@ -861,7 +980,8 @@ void Table::writeRow() {
 void Table::post() {
     requireActive();
     if (state_ != State::Edit && state_ != State::Insert)
-        throw Error(Error::Code::NotEditing, QStringLiteral("%1 is not being edited").arg(tableName_));
+        throw Error(Error::Code::NotEditing,
+                    QStringLiteral("%1 is not being edited").arg(tableName_));
     const int64_t editedRid = rid_;
     const Row before = row_;
     try {
@@ -871,7 +991,8 @@ void Table::post() {
         rid_ = state_ == State::Edit ? editedRid : 0;
         throw;
     }
-    if (state_ == State::Edit) db_.unlockRecord(lockId_, editedRid, this);
+    if (state_ == State::Edit)
+        db_.unlockRecord(lockId_, editedRid, this);
     state_ = State::Browse;
     db_.noteChange();
     invalidateView();
@@ -893,8 +1014,10 @@ void Table::cancel() {
         state_ = State::Browse;
         rid_ = savedRid_;
         row_ = savedRow_;
-        if (rid_ == 0 || !gotoBookmark({rid_})) first();
-        else computeCalcFields();
+        if (rid_ == 0 || !gotoBookmark({rid_}))
+            first();
+        else
+            computeCalcFields();
     }
 }
 
@@ -904,12 +1027,15 @@ void Table::deleteRecord() {
         cancel();
         return;
     }
-    if (rid_ == 0) throw Error(Error::Code::NoRecord, QStringLiteral("no current record in ") + tableName_);
+    if (rid_ == 0)
+        throw Error(Error::Code::NoRecord, QStringLiteral("no current record in ") + tableName_);
     const bool wasEditing = state_ == State::Edit;
     if (!wasEditing && !db_.lockRecord(lockId_, rid_, this))
-        throw Error(Error::Code::Locked, QStringLiteral("the record of %1 is locked").arg(tableName_));
+        throw Error(Error::Code::Locked,
+                    QStringLiteral("the record of %1 is locked").arg(tableName_));
     const int64_t deleted = rid_;
-    if (wasEditing) row_ = savedRow_;
+    if (wasEditing)
+        row_ = savedRow_;
     const Row deletedRow = row_;
     try {
         db_.inWriteTransaction([&] {
@@ -920,7 +1046,8 @@ void Table::deleteRecord() {
             st.reset();
         });
     } catch (...) {
-        if (!wasEditing) db_.unlockRecord(lockId_, deleted, this);
+        if (!wasEditing)
+            db_.unlockRecord(lockId_, deleted, this);
         throw;
     }
     db_.unlockRecord(lockId_, deleted, this);

@@ -36,7 +36,7 @@ class Statement;
 
 // Typed access to one field of a cursor's current record (stored, calculated or lookup).
 class Field {
-public:
+  public:
     Field(Table* table, int index) : table_(table), index_(index) {}
 
     const FieldDef& def() const;
@@ -65,7 +65,7 @@ public:
     void setValue(const QVariant& v);
     void clear();
 
-private:
+  private:
     const Cell& cell() const;
     void store(Cell c);
 
@@ -79,7 +79,7 @@ struct Bookmark {
 };
 
 class Table {
-public:
+  public:
     enum class State { Inactive, Browse, Edit, Insert, CalcFields };
 
     Table(Database& db, const QString& tableName);
@@ -101,11 +101,13 @@ public:
     void addLookupField(const QString& name, FieldType type, int size, const QStringList& keyFields,
                         Table& lookupTable, const QStringList& lookupKeyFields,
                         const QString& resultField);
-    void setOnCalcFields(std::function<void(Table&)> handler) { onCalcFields_ = std::move(handler); }
+    void setOnCalcFields(std::function<void(Table&)> handler) {
+        onCalcFields_ = std::move(handler);
+    }
     void setAfterScroll(std::function<void(Table&)> handler) { afterScroll_ = std::move(handler); }
 
     // --- opening ---
-    void open();   // throws NoSuchTable, NoSuchIndex, StructureMismatch, InUse
+    void open();  // throws NoSuchTable, NoSuchIndex, StructureMismatch, InUse
     void close();
     bool isActive() const { return state_ != State::Inactive; }
     State state() const { return state_; }
@@ -173,7 +175,7 @@ public:
     Currency sumCurrency(const QString& field) const;
     double sum(const QString& field) const;
 
-private:
+  private:
     friend class Field;
     using Row = std::vector<Cell>;
     struct Fetched {
@@ -226,9 +228,9 @@ private:
     bool exclusive_ = false;
     QHash<QString, int> fieldIndexByName_;       // lower-case names
     QHash<QString, int> fieldIndexByExactName_;  // names as declared: the usual spelling
-    std::vector<bool> indexed_;                   // per stored field: part of some index
+    std::vector<bool> indexed_;                  // per stored field: part of some index
     int autoIncField_ = -1;
-    QString selectSql_, insertSql_, updateSql_;   // built once per open
+    QString selectSql_, insertSql_, updateSql_;  // built once per open
 
     QString indexName_;
     QList<int> keyFields_;

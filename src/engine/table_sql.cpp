@@ -14,12 +14,16 @@ namespace {
 const char* sqlType(FieldType type) {
     switch (type) {
         case FieldType::Single:
-        case FieldType::DateTime: return "REAL";
+        case FieldType::DateTime:
+            return "REAL";
         case FieldType::String:
         case FieldType::Text:
-        case FieldType::Memo: return "TEXT";
-        case FieldType::Picture: return "BLOB";
-        default: return "INTEGER";
+        case FieldType::Memo:
+            return "TEXT";
+        case FieldType::Picture:
+            return "BLOB";
+        default:
+            return "INTEGER";
     }
 }
 
@@ -34,14 +38,16 @@ FieldType typeFromName(const QString& name) {
 
 QString columnDeclaration(const FieldDef& field) {
     QString decl = quoteIdent(field.name) + QLatin1Char(' ') + QLatin1String(sqlType(field.type));
-    if (isTextType(field.type)) decl += QStringLiteral(" COLLATE PL");
+    if (isTextType(field.type))
+        decl += QStringLiteral(" COLLATE PL");
     return decl;
 }
 
 QString createTableSql(const TableDef& def, const QString& sqlName) {
     QString sql = QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY AUTOINCREMENT")
                       .arg(quoteIdent(sqlName), QLatin1String(kRowIdColumn));
-    for (const auto& f : def.fields) sql += QStringLiteral(", ") + columnDeclaration(f);
+    for (const auto& f : def.fields)
+        sql += QStringLiteral(", ") + columnDeclaration(f);
     sql += QStringLiteral(") STRICT");
     return sql;
 }
@@ -52,7 +58,8 @@ QString indexSqlName(const QString& table, const QString& index) {
 
 QString createIndexSql(const TableDef& def, const IndexDef& index) {
     QStringList cols;
-    for (const auto& f : index.fields) cols << quoteIdent(def.fields[def.fieldIndex(f)].name);
+    for (const auto& f : index.fields)
+        cols << quoteIdent(def.fields[def.fieldIndex(f)].name);
     // The record identity ends every key, so that equal keys keep the order of insertion and
     // a cursor can step past a run of equal keys.
     cols << QLatin1String(kRowIdColumn);
@@ -65,14 +72,17 @@ QString definitionToJson(const TableDef& def) {
     QJsonArray fields;
     for (const auto& f : def.fields) {
         QJsonObject o{{"n", f.name}, {"t", QLatin1String(fieldTypeName(f.type))}};
-        if (isSizedType(f.type)) o.insert("s", f.size);
-        if (!f.description.isEmpty()) o.insert("d", f.description);
+        if (isSizedType(f.type))
+            o.insert("s", f.size);
+        if (!f.description.isEmpty())
+            o.insert("d", f.description);
         fields.append(o);
     }
     QJsonArray indexes;
     for (const auto& i : def.indexes) {
         QJsonObject o{{"n", i.name}, {"f", QJsonArray::fromStringList(i.fields)}};
-        if (!i.description.isEmpty()) o.insert("d", i.description);
+        if (!i.description.isEmpty())
+            o.insert("d", i.description);
         indexes.append(o);
     }
     const QJsonObject root{{"name", def.name}, {"fields", fields}, {"indexes", indexes}};
@@ -91,7 +101,8 @@ TableDef definitionFromJson(const QString& json) {
     for (const auto& v : root.value("indexes").toArray()) {
         const QJsonObject o = v.toObject();
         QStringList fields;
-        for (const auto& f : o.value("f").toArray()) fields << f.toString();
+        for (const auto& f : o.value("f").toArray())
+            fields << f.toString();
         def.indexes.append({o.value("n").toString(), fields, o.value("d").toString()});
     }
     return def;
@@ -105,21 +116,24 @@ void validateDefinition(const TableDef& def) {
     for (const auto& f : def.fields) {
         const QString key = f.name.toLower();
         if (f.name.isEmpty() || key == QLatin1String(kRowIdColumn) || names.contains(key))
-            throw Error(Error::Code::BadValue,
-                        QStringLiteral("invalid or repeated field '%1' in %2").arg(f.name, def.name));
+            throw Error(
+                Error::Code::BadValue,
+                QStringLiteral("invalid or repeated field '%1' in %2").arg(f.name, def.name));
         names.insert(key);
         if (isSizedType(f.type) && f.size <= 0)
             throw Error(Error::Code::BadValue,
                         QStringLiteral("text field '%1' needs a size").arg(f.name));
-        if (f.type == FieldType::AutoInc) ++autoIncs;
+        if (f.type == FieldType::AutoInc)
+            ++autoIncs;
     }
     if (autoIncs > 1)
         throw Error(Error::Code::BadValue, QStringLiteral("more than one AutoInc in ") + def.name);
     QSet<QString> indexNames;
     for (const auto& i : def.indexes) {
         if (i.name.isEmpty() || i.fields.isEmpty() || indexNames.contains(i.name.toLower()))
-            throw Error(Error::Code::BadValue,
-                        QStringLiteral("invalid or repeated index '%1' in %2").arg(i.name, def.name));
+            throw Error(
+                Error::Code::BadValue,
+                QStringLiteral("invalid or repeated index '%1' in %2").arg(i.name, def.name));
         indexNames.insert(i.name.toLower());
         for (const auto& f : i.fields)
             if (def.fieldIndex(f) < 0)
@@ -132,7 +146,8 @@ void validateDefinition(const TableDef& def) {
 bool isIndexedField(const TableDef& def, const QString& field) {
     for (const auto& i : def.indexes)
         for (const auto& f : i.fields)
-            if (f.compare(field, Qt::CaseInsensitive) == 0) return true;
+            if (f.compare(field, Qt::CaseInsensitive) == 0)
+                return true;
     return false;
 }
 

@@ -14,10 +14,10 @@ using engine::Table;
 
 namespace {
 
-const QStringList kCreationOrder = {"towary",   "stawki",   "plspec",     "marze",   "faktury",
-                                    "fspec",    "grupy",    "towspec",    "magazynowe", "magspec",
-                                    "partie",   "stany",    "partspec",   "remanent", "zakupy",
-                                    "przelewy", "platnicy", "kasabank",   "firmy",   "opcjef"};
+const QStringList kCreationOrder = {"towary",   "stawki",   "plspec",   "marze",      "faktury",
+                                    "fspec",    "grupy",    "towspec",  "magazynowe", "magspec",
+                                    "partie",   "stany",    "partspec", "remanent",   "zakupy",
+                                    "przelewy", "platnicy", "kasabank", "firmy",      "opcjef"};
 
 }  // namespace
 
@@ -32,7 +32,8 @@ TEST(CompanyDatabase, NewCompanyGetsAllTablesInOrderAndIsPresent) {
         const auto faktury = db.tableDef("faktury");
         EXPECT_EQ(faktury.fields.size(), 47);
         EXPECT_EQ(faktury.fields[41].name, "Miasto");
-        EXPECT_EQ(faktury.indexes[faktury.indexIndex("fnab")].fields, QStringList({"Nabywca", "Kod"}));
+        EXPECT_EQ(faktury.indexes[faktury.indexIndex("fnab")].fields,
+                  QStringList({"Nabywca", "Kod"}));
         EXPECT_EQ(db.tableDef("magspec").fields.last().type, engine::FieldType::AutoInc);
     }
     EXPECT_TRUE(data::companyDatabasePresent(dir.path()));
@@ -53,8 +54,8 @@ TEST(CompanyDatabase, OnlyMissingTablesAreCreatedAndOthersKeepTheirRecords) {
     EXPECT_FALSE(data::companyDatabasePresent(dir.path()));
 
     // A table whose creation fails is passed over; the rest are still created.
-    const QStringList missing = data::createMissingCompanyTables(
-        db, [](Database& d, const engine::TableDef& def) {
+    const QStringList missing =
+        data::createMissingCompanyTables(db, [](Database& d, const engine::TableDef& def) {
             if (def.name == "opcjef" || def.name == "fspec")
                 throw engine::Error(engine::Error::Code::Io, "disk full");
             d.createTable(def);
@@ -87,7 +88,8 @@ TEST(CompanyDatabase, VersionedCatalogRangeListsEachCounterpartyOnce) {
     }
     firmy.setRange({true}, {true});
     QList<int64_t> numbers;
-    for (firmy.first(); !firmy.eof(); firmy.next()) numbers << firmy.fieldByName("Numer").asInteger();
+    for (firmy.first(); !firmy.eof(); firmy.next())
+        numbers << firmy.fieldByName("Numer").asInteger();
     EXPECT_EQ(numbers, QList<int64_t>({1, 2}));
 }
 

@@ -13,7 +13,7 @@
 using data::SettingsStore;
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         db_ = std::make_unique<engine::Database>(data::companyDatabasePath(dir_.path()));
         data::createCompanyTable(*db_, "opcjef");
@@ -39,8 +39,10 @@ TEST_F(SettingsStoreTest, EmptyStoreGivesDefaults) {
 }
 
 TEST_F(SettingsStoreTest, WritesOverwriteOneRecordWhateverTheLetterCase) {
-    ASSERT_TRUE(store_->writeSetting(u"Faktura"_qs, u"Numeracja"_qs, u"Format numeru faktury"_qs, "#/$"));
-    ASSERT_TRUE(store_->writeSetting(u"FAKTURA"_qs, u"numeracja"_qs, u"Format Numeru Faktury"_qs, "#/&/$"));
+    ASSERT_TRUE(
+        store_->writeSetting(u"Faktura"_qs, u"Numeracja"_qs, u"Format numeru faktury"_qs, "#/$"));
+    ASSERT_TRUE(
+        store_->writeSetting(u"FAKTURA"_qs, u"numeracja"_qs, u"Format Numeru Faktury"_qs, "#/&/$"));
     EXPECT_EQ(store_->settingsCount(), 1);
     EXPECT_EQ(store_->readSetting("faktura", "NUMERACJA", "format numeru faktury"), "#/&/$");
     EXPECT_EQ(table_->fieldByName("Grupa").asString(), "FAKTURA");  // the case given last
@@ -86,7 +88,8 @@ TEST_F(SettingsStoreTest, ClosedPeriodReadsDatesOfAnyMachine) {
 
     store_->writeDateSetting("Rolvan", u"Ogólne"_qs, "Ostatnia data", QDate(2023, 12, 31));
     EXPECT_EQ(store_->readSetting("Rolvan", u"Ogólne"_qs, "Ostatnia data"), "31.12.2023");
-    EXPECT_EQ(store_->readDateSetting("Rolvan", u"Ogólne"_qs, "Ostatnia data"), QDate(2023, 12, 31));
+    EXPECT_EQ(store_->readDateSetting("Rolvan", u"Ogólne"_qs, "Ostatnia data"),
+              QDate(2023, 12, 31));
 
     store_->writeSetting(u"Księga"_qs, "Okresy", u"Zamknięty do"_qs, "wkrótce");
     EXPECT_FALSE(store_->isDateInClosedPeriod(QDate(1970, 1, 1)));

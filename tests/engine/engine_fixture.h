@@ -23,13 +23,11 @@ inline engine::TableDef peopleDef() {
              {"Born", FieldType::DateTime, 0, {}},
              {"Active", FieldType::Boolean, 0, {}},
              {"Notes", FieldType::Memo, 0, {}}},
-            {{"main", {"Kod"}, {}},
-             {"byname", {"Name"}, {}},
-             {"bycity", {"City", "Name"}, {}}}};
+            {{"main", {"Kod"}, {}}, {"byname", {"Name"}, {}}, {"bycity", {"City", "Name"}, {}}}};
 }
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         db_ = std::make_unique<engine::Database>(path());
@@ -49,7 +47,8 @@ protected:
     // The Name of every record of the view, in order.
     static QStringList names(engine::Table& t) {
         QStringList out;
-        for (t.first(); !t.eof(); t.next()) out << t.fieldByName("Name").asString();
+        for (t.first(); !t.eof(); t.next())
+            out << t.fieldByName("Name").asString();
         return out;
     }
 

@@ -64,7 +64,7 @@ int64_t countPeople(const QString& path) {
 }  // namespace
 
 class RecoveryTest : public EngineTest {
-protected:
+  protected:
     void SetUp() override {
         EngineTest::SetUp();
         db().createTable(peopleDef());

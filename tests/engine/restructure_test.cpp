@@ -20,8 +20,9 @@ TEST_F(RestructureTest, KeepsRecordsMapsValuesAndCutsResizedTexts) {
     {
         Table t(db(), "people");
         t.open();
-        for (int i = 1; i <= 4; ++i) addPerson(t, QStringLiteral("n%1").arg(i),
-                                               QStringLiteral("Konstantynów Łódzki %1").arg(i), i / 3.0);
+        for (int i = 1; i <= 4; ++i)
+            addPerson(t, QStringLiteral("n%1").arg(i),
+                      QStringLiteral("Konstantynów Łódzki %1").arg(i), i / 3.0);
         t.last();
         t.deleteRecord();  // identity 4 is given out and gone
     }
@@ -42,7 +43,7 @@ TEST_F(RestructureTest, KeepsRecordsMapsValuesAndCutsResizedTexts) {
     EXPECT_EQ(t.fieldByName("Kod").asInteger(), 1);
     EXPECT_EQ(t.fieldByName("City").asString(), u"Konstantynów"_qs);
     EXPECT_EQ(t.fieldByName("Renamed").asCurrency().units(), 3333);
-    EXPECT_TRUE(t.fieldByName("Amount").isNull());  // unmapped: starts empty
+    EXPECT_TRUE(t.fieldByName("Amount").isNull());   // unmapped: starts empty
     EXPECT_FALSE(t.fieldByName("Active").isNull());  // key fields hold their empty value
     EXPECT_TRUE(t.findKey({false, "n3"}));
 
@@ -65,14 +66,16 @@ TEST_F(RestructureTest, BadMapsChangeNothing) {
 }
 
 TEST_F(RestructureTest, AddIndexFillsKeyFieldsAndOrdersByThem) {
-    db().createTable({"docs", {{"Kod", FieldType::AutoInc, 0, {}}, {"Buyer", FieldType::Int32, 0, {}}},
+    db().createTable({"docs",
+                      {{"Kod", FieldType::AutoInc, 0, {}}, {"Buyer", FieldType::Int32, 0, {}}},
                       {{"main", {"Kod"}, {}}}});
     {
         Table t(db(), "docs");
         t.open();
         for (int buyer : {3, 0, 1}) {
             t.append();
-            if (buyer) t.fieldByName("Buyer").setInteger(buyer);
+            if (buyer)
+                t.fieldByName("Buyer").setInteger(buyer);
             t.post();
         }
         EXPECT_THROW(db().addIndex("docs", {"fnab", {"Buyer", "Kod"}, {}}), Error);  // open here
@@ -82,6 +85,7 @@ TEST_F(RestructureTest, AddIndexFillsKeyFieldsAndOrdersByThem) {
     t.setIndexName("fnab");
     t.open();
     QList<int64_t> kods;
-    for (t.first(); !t.eof(); t.next()) kods << t.fieldByName("Kod").asInteger();
+    for (t.first(); !t.eof(); t.next())
+        kods << t.fieldByName("Kod").asInteger();
     EXPECT_EQ(kods, QList<int64_t>({2, 3, 1}));
 }

@@ -63,7 +63,8 @@ TEST_F(TableTest, AutoIncIsNeverReusedAfterDeletes) {
         Table t(db(), "people");
         t.setIndexName("main");
         t.open();
-        for (const char* n : {"a", "b", "c"}) addPerson(t, n);
+        for (const char* n : {"a", "b", "c"})
+            addPerson(t, n);
         t.last();
         EXPECT_EQ(t.fieldByName("Kod").asInteger(), 3);
         t.deleteRecord();  // the newest
@@ -108,7 +109,8 @@ TEST_F(TableTest, NavigationFlagsFollowDataSetRules) {
     t.next();
     EXPECT_TRUE(t.eof());
 
-    for (const char* n : {"a", "b", "c"}) addPerson(t, n);
+    for (const char* n : {"a", "b", "c"})
+        addPerson(t, n);
     t.first();
     EXPECT_TRUE(t.bof());
     EXPECT_FALSE(t.eof());
@@ -140,15 +142,16 @@ TEST_F(TableTest, LongScansAndJumpsSeeEveryRecordOnce) {
     int n = 0;
     QString prevKey;
     for (t.first(); !t.eof(); t.next()) {
-        const QString key = t.fieldByName("City").asString() + "|" +
-                            t.fieldByName("Name").asString();
+        const QString key =
+            t.fieldByName("City").asString() + "|" + t.fieldByName("Name").asString();
         EXPECT_LE(prevKey, key);
         prevKey = key;
         ++n;
     }
     EXPECT_EQ(n, 2000);
     int back = 0;
-    for (t.last(); !t.bof(); t.prior()) ++back;
+    for (t.last(); !t.bof(); t.prior())
+        ++back;
     EXPECT_EQ(back, 2000);
     t.first();
     EXPECT_EQ(t.moveBy(1500), 1500);
@@ -230,7 +233,8 @@ TEST_F(TableTest, FiltersAsRegistersBuildThem) {
     t.setFiltered(true);
     EXPECT_EQ(names(t), QStringList({"kowal"}));
 
-    for (const char* bad : {"(Name='x'", "Name = ", "Nosuch = 1", "Amount = 'abc'", "(Name='x') xor"})
+    for (const char* bad :
+         {"(Name='x'", "Name = ", "Nosuch = 1", "Amount = 'abc'", "(Name='x') xor"})
         EXPECT_THROW(t.setFilter(bad), Error) << bad;
 }
 
@@ -281,7 +285,8 @@ TEST_F(TableTest, CalculatedAndLookupFieldsAreRecomputedOnEveryRecord) {
     t.addLookupField("Region", FieldType::String, 20, {"City"}, cities, {"City"}, "Region");
     t.setOnCalcFields([](Table& r) {
         // A computation that fails half-way must not leave the previous record's values.
-        if (r.fieldByName("Name").asString() == "bad") throw std::runtime_error("no");
+        if (r.fieldByName("Name").asString() == "bad")
+            throw std::runtime_error("no");
         r.fieldByName("Twice").setFloat(r.fieldByName("Amount").asFloat() * 2);
     });
     t.open();
@@ -305,7 +310,8 @@ TEST_F(TableTest, EditCancelDeleteAndBookmarks) {
     Table t(db(), "people");
     t.setIndexName("byname");
     t.open();
-    for (const char* n : {"a", "b", "c"}) addPerson(t, n);
+    for (const char* n : {"a", "b", "c"})
+        addPerson(t, n);
     EXPECT_THROW(t.fieldByName("Name").setString("x"), Error);  // browsing
 
     t.findKey({"b"});
@@ -336,7 +342,8 @@ TEST_F(TableTest, EditCancelDeleteAndBookmarks) {
 TEST_F(TableTest, DeclaredFieldsMustMatchTheStoredTable) {
     db().createTable(peopleDef());
     Table ok(db(), "people");
-    ok.setDeclaredFields({{"Name", FieldType::String, 10, {}}, {"Amount", FieldType::Currency, 0, {}}});
+    ok.setDeclaredFields(
+        {{"Name", FieldType::String, 10, {}}, {"Amount", FieldType::Currency, 0, {}}});
     EXPECT_NO_THROW(ok.open());
 
     for (const engine::FieldDef& f : {engine::FieldDef{"Name", FieldType::String, 12, {}},
