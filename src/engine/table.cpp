@@ -596,58 +596,32 @@ void Table::last() {
     moveDone(true);
 }
 
-void Table::next() {
-    requireBrowse();
-    if (rid_ == 0) {
-        eof_ = true;
-        return;
-    }
-    if (ahead_.empty() || !aheadForward_ || aheadStamp_ != db_.changeCount()) {
-        if (!aheadForward_ || aheadStamp_ != db_.changeCount())
-            sequentialReads_ = 0;
-        ahead_.clear();
-        Query q;
-        viewConditions(q);
-        afterKeyCondition(q, true);
-        const int limit = std::min(kMaxReadAhead, 8 << std::min(sequentialReads_++, 5));
-        auto rows = fetch(q, true, limit);
-        for (auto& r : rows)
-            ahead_.push_back(std::move(r));
-        aheadForward_ = true;
-        aheadStamp_ = db_.changeCount();
-    }
-    if (ahead_.empty()) {
-        eof_ = true;
-        return;
-    }
-    setCurrent(ahead_.front());
-    ahead_.pop_front();
-    bof_ = eof_ = false;
-    moveDone(true);
-}
+void Table::next() { step(true); }
 
-void Table::prior() {
+void Table::prior() { step(false); }
+
+void Table::step(bool forward) {
     requireBrowse();
+    bool& atEnd = forward ? eof_ : bof_;
     if (rid_ == 0) {
-        bof_ = true;
+        atEnd = true;
         return;
     }
-    if (ahead_.empty() || aheadForward_ || aheadStamp_ != db_.changeCount()) {
-        if (aheadForward_ || aheadStamp_ != db_.changeCount())
-            sequentialReads_ = 0;
+    const bool aheadValid = aheadForward_ == forward && aheadStamp_ == db_.changeCount();
+    if (ahead_.empty() || !aheadValid) {
+        // Read further ahead the longer the cursor keeps moving one way.
+        if (!aheadValid) sequentialReads_ = 0;
         ahead_.clear();
         Query q;
         viewConditions(q);
-        afterKeyCondition(q, false);
+        afterKeyCondition(q, forward);
         const int limit = std::min(kMaxReadAhead, 8 << std::min(sequentialReads_++, 5));
-        auto rows = fetch(q, false, limit);
-        for (auto& r : rows)
-            ahead_.push_back(std::move(r));
-        aheadForward_ = false;
+        for (auto& r : fetch(q, forward, limit)) ahead_.push_back(std::move(r));
+        aheadForward_ = forward;
         aheadStamp_ = db_.changeCount();
     }
     if (ahead_.empty()) {
-        bof_ = true;
+        atEnd = true;
         return;
     }
     setCurrent(ahead_.front());
@@ -695,63 +669,48 @@ int Table::moveBy(int distance) {
 }
 
 int64_t Table::recordCount() const {
-    requireActive();
-    Query q;
-    viewConditions(q);
-    QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdent(def_.name));
-    if (!q.conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
-    Statement& st = prepared(sql);
-    int pos = 1;
-    for (const Cell& c : q.params)
-        bindCell(st.get(), pos++, c);
-    st.step();
+    Statement& st = aggregate(QStringLiteral("count(*)"));
     const int64_t n = st.columnInt(0);
     st.reset();
     return n;
 }
 
-double Table::sum(const QString& field) const {
-    const int fi = def_.fieldIndex(field);
-    if (fi < 0)
-        throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
-    if (def_.fields[fi].type == FieldType::Currency)
-        return sumCurrency(field).toDouble();
+Statement& Table::aggregate(const QString& expression) const {
+    requireActive();
     Query q;
     viewConditions(q);
-    QString sql = QStringLiteral("SELECT total(%1) FROM %2")
-                      .arg(quoteIdent(def_.fields[fi].name), quoteIdent(def_.name));
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expression, quoteIdent(def_.name));
     if (!q.conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
     Statement& st = prepared(sql);
+    st.reset();
     int pos = 1;
-    for (const Cell& c : q.params)
-        bindCell(st.get(), pos++, c);
+    for (const Cell& c : q.params) bindCell(st.get(), pos++, c);
     st.step();
+    // The caller reads the one result row and resets the statement, ending its read.
+    return st;
+}
+
+const FieldDef& Table::storedField(const QString& field) const {
+    const int fi = def_.fieldIndex(field);
+    if (fi < 0) throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
+    return def_.fields[fi];
+}
+
+double Table::sum(const QString& field) const {
+    const FieldDef& fd = storedField(field);
+    if (fd.type == FieldType::Currency) return sumCurrency(field).toDouble();
+    Statement& st = aggregate(QStringLiteral("total(%1)").arg(quoteIdent(fd.name)));
     const double s = sqlite3_column_double(st.get(), 0);
     st.reset();
     return s;
 }
 
 Currency Table::sumCurrency(const QString& field) const {
-    requireActive();
-    const int fi = def_.fieldIndex(field);
-    if (fi < 0)
-        throw Error(Error::Code::NoSuchField, QStringLiteral("no field ") + field);
-    if (def_.fields[fi].type != FieldType::Currency)
-        return Currency::fromDouble(sum(field));
-    Query q;
-    viewConditions(q);
+    const FieldDef& fd = storedField(field);
+    if (fd.type != FieldType::Currency) return Currency::fromDouble(sum(field));
     // Ten-thousandths add up exactly as integers.
-    QString sql = QStringLiteral("SELECT coalesce(sum(%1), 0) FROM %2")
-                      .arg(quoteIdent(def_.fields[fi].name), quoteIdent(def_.name));
-    if (!q.conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + q.conditions.join(QStringLiteral(" AND "));
-    Statement& st = prepared(sql);
-    int pos = 1;
-    for (const Cell& c : q.params)
-        bindCell(st.get(), pos++, c);
-    st.step();
+    Statement& st = aggregate(QStringLiteral("coalesce(sum(%1), 0)").arg(quoteIdent(fd.name)));
     const int64_t s = st.columnInt(0);
     st.reset();
     return Currency::fromUnits(s);

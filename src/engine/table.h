@@ -209,6 +209,10 @@ class Table {
     QString selectList() const;
     void buildWriteSql();
     Statement& prepared(const QString& sql) const;
+    // Runs an aggregate over the view and leaves its one row in the returned statement.
+    Statement& aggregate(const QString& expression) const;
+    const FieldDef& storedField(const QString& field) const;
+    void step(bool forward);
     void invalidateView();
 
     void setCurrent(const Fetched& f);
