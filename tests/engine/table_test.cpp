@@ -259,12 +259,23 @@ TEST_F(TableTest, MasterDetailFollowsTheMaster) {
         lines.post();
     }
     lines.setMasterSource(&docs, {"Kod"});
+    int scrolls = 0;
+    docs.setAfterScroll([&](Table&) { ++scrolls; });
     docs.first();
     EXPECT_EQ(lines.recordCount(), 2);
     EXPECT_EQ(lines.fieldByName("Lp").asInteger(), 1);
     docs.next();
     EXPECT_EQ(lines.recordCount(), 1);
     EXPECT_EQ(lines.fieldByName("Kod").asInteger(), 2);
+    EXPECT_EQ(scrolls, 2);
+
+    // With controls disabled the detail stays put until they are enabled again, then catches up.
+    docs.disableControls();
+    docs.first();
+    EXPECT_EQ(lines.fieldByName("Kod").asInteger(), 2);
+    docs.enableControls();
+    EXPECT_EQ(lines.fieldByName("Kod").asInteger(), 1);
+    EXPECT_EQ(scrolls, 3);
 }
 
 TEST_F(TableTest, CalculatedAndLookupFieldsAreRecomputedOnEveryRecord) {
