@@ -668,6 +668,16 @@ int Table::moveBy(int distance) {
     return moved;
 }
 
+bool Table::hasNeighbour(bool forward) const {
+    requireActive();
+    if (rid_ == 0) return false;
+    if (!ahead_.empty() && aheadForward_ == forward && aheadStamp_ == db_.changeCount()) return true;
+    Query q;
+    viewConditions(q);
+    afterKeyCondition(q, forward);
+    return !fetch(q, forward, 1).empty();
+}
+
 int64_t Table::recordCount() const {
     Statement& st = aggregate(QStringLiteral("count(*)"));
     const int64_t n = st.columnInt(0);

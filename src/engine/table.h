@@ -142,6 +142,8 @@ class Table {
     bool bof() const { return bof_; }
     bool isEmpty() const { return rid_ == 0 && state_ != State::Insert; }
     int64_t recordCount() const;
+    // Whether the view holds a record after (or before) the current one; the cursor stays.
+    bool hasNeighbour(bool forward) const;
     // Exact search on the leading index fields: positions on the first matching record.
     bool findKey(const QVariantList& key);
     // Positions on the first record whose key is at or after the given one (else on the last).

@@ -126,6 +126,12 @@ TEST_F(TableTest, NavigationFlagsFollowDataSetRules) {
     EXPECT_EQ(t.moveBy(1), 1);
     EXPECT_EQ(t.fieldByName("Name").asString(), "b");
     EXPECT_EQ(t.recordCount(), 3);
+    // Neighbours are told without moving, also where the flags cannot tell (back on the first).
+    t.prior();
+    EXPECT_FALSE(t.bof());
+    EXPECT_FALSE(t.hasNeighbour(false));
+    EXPECT_TRUE(t.hasNeighbour(true));
+    EXPECT_EQ(t.fieldByName("Name").asString(), "a");
 }
 
 TEST_F(TableTest, LongScansAndJumpsSeeEveryRecordOnce) {

@@ -12,24 +12,14 @@ bool counterpartyUnpaidInView(const PaymentFilter& filter) {
 
 }  // namespace
 
-RecordPosition recordPosition(const engine::Table& list, engine::Table& probe) {
+RecordPosition recordPosition(const engine::Table& list) {
     RecordPosition pos;
-    pos.hasRecord = list.isActive() && !list.isEmpty();
+    pos.hasRecord = list.isActive() && !list.isEmpty() && list.state() == engine::Table::State::Browse;
     if (!pos.hasRecord)
         return pos;
-    const engine::Bookmark here = list.bookmark();
-    const bool probeUsable =
-        here.isValid() && probe.isActive() && probe.state() == engine::Table::State::Browse;
-    if (!probeUsable || !probe.gotoBookmark(here)) {
-        pos.notFirst = !list.bof();
-        pos.notLast = !list.eof();
-        return pos;
-    }
-    probe.prior();
-    pos.notFirst = probe.bookmark().rid != here.rid;
-    probe.gotoBookmark(here);
-    probe.next();
-    pos.notLast = probe.bookmark().rid != here.rid;
+    // The cursor's Bof/Eof flags are not enough: stepping back onto the first record clears Bof.
+    pos.notFirst = list.hasNeighbour(false);
+    pos.notLast = list.hasNeighbour(true);
     return pos;
 }
 

@@ -20,11 +20,8 @@ struct RecordPosition {
     bool notLast = false;
 };
 
-// Where the current record of `list` lies in its view. `probe` is a second cursor on the same
-// table that the caller keeps on the same view as `list` (index, key range, filter, master); it
-// is moved to look at the neighbours, `list` is not. When the probe does not see the record
-// (a new record being inserted, a view that differs), the list's own Bof and Eof decide.
-RecordPosition recordPosition(const engine::Table& list, engine::Table& probe);
+// Where the current record of `list` lies in its view; the cursor does not move.
+RecordPosition recordPosition(const engine::Table& list);
 
 // The buttons every list has (those it lacks it simply ignores).
 struct RecordButtons {
