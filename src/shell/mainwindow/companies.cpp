@@ -6,6 +6,7 @@
 #include "common/text_utils.h"
 #include "engine/database.h"
 #include "engine/error.h"
+#include "shell/company/write_helpers.h"
 
 namespace shell {
 namespace {
@@ -15,9 +16,6 @@ const QString kBadFolderName = QStringLiteral(
     "jej pliki bazy danych. Wpisany tekst nie został dopuszczony przez Windows\r"
     "jako poprawna nazwa katalogu (być może zawiera niedozwolone znaki).\r"
     "Wpisz jeszcze raz inną nazwę.");
-const QString kUnexpectedDbError = QStringLiteral(
-    "W czasie dostępu do bazy danych wystąpił niespodziewany błąd. Program należy zakończyć i "
-    "uruchomić ponownie.");
 
 bool sameFolder(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
@@ -92,7 +90,7 @@ AddCompanyOutcome addCompany(const QString& programFolder, const QString& symbol
     } catch (const engine::Error&) {
         missing << QStringLiteral("*");
     }
-    if (!missing.isEmpty()) return {Result::TablesFailed, kUnexpectedDbError};
+    if (!missing.isEmpty()) return {Result::TablesFailed, company::kUnexpectedDbErrorMessage};
 
     QString message = QStringLiteral("Firma %1 została założona.").arg(symbol);
     if (fromMenu)

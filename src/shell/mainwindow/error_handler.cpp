@@ -11,7 +11,6 @@ namespace {
 // Error texts of the lower layers that have a message of their own.
 const QString kInvalidInput = QStringLiteral("Invalid input value.  Use");
 const QString kPrinterNotSupported = QStringLiteral("Operation not supported on selected printer");
-const QString kConnectionLost = QStringLiteral("Connection to the database was lost");
 const QString kNoDefaultPrinter = QStringLiteral("There is no default printer");
 const QString kCannotFocus = QStringLiteral("Cannot focus a");
 
@@ -24,7 +23,7 @@ ErrorReaction reactionToError(const QString& errorText) {
         return {QStringLiteral("System operacyjny zgłosił błąd sterownika drukarki. Jeśli drukowanie się\r"
                                "nie zacznie, należy zrestartować Windows i uruchomić program ponownie."),
                 false};
-    if (errorText.startsWith(kConnectionLost))
+    if (errorText.startsWith(kConnectionLostError))
         return {QStringLiteral(
                     "Brak komunikacji z serwerem. Program zostanie zakończony.\r"
                     "Upewnij się, że serwer jest aktywny i uruchom program ponownie.\r"

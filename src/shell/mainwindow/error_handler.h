@@ -6,6 +6,8 @@
 namespace shell {
 
 inline const QString kSupportAddress = QStringLiteral("wsparcie@rolvan-m.pl");
+// The beginning of the error text that stands for a database lost under the program.
+inline const QString kConnectionLostError = QStringLiteral("Connection to the database was lost");
 
 struct ErrorReaction {
     QString message;           // empty: nothing is shown

@@ -12,12 +12,14 @@
 #include "engine/error.h"
 #include "engine/recovery.h"
 #include "shell/company/company_data.h"
+#include "shell/company/write_helpers.h"
 #include "shell/dialogs/about_window.h"
 #include "shell/dialogs/input_dialog.h"
 #include "shell/dialogs/journal_form.h"
 #include "shell/dialogs/message_window.h"
 #include "shell/dialogs/preferences_dialog.h"
 #include "shell/mainwindow/companies.h"
+#include "shell/mainwindow/error_handler.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/messages.h"
 #include "shell/users/log_in_dialog.h"
@@ -59,6 +61,19 @@ Program::Program(const QString& programFolder, QObject* parent)
     w.setHandler(C::Preferences, [this] { showPreferences(); });
     w.setHandler(C::About, [] { TTytul::showAbout(); });
     connect(&w, &TMainFoRolvan::closeRequested, this, &Program::endOfWork);
+
+    // Errors the write helpers do not report themselves reach the application's handler; a
+    // database that fails under the program ends it.
+    company::setErrorSink([](const QString& errorText, bool databaseLost) {
+        handleUncaughtError(databaseLost ? kConnectionLostError + QStringLiteral(": ") + errorText
+                                         : errorText);
+    });
+    company::setBusyIndicator([](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
     w.setCompanyControlsEnabled(false, false);
     updateTitle();
 }

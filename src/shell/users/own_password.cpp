@@ -12,6 +12,7 @@
 #include "engine/database.h"
 #include "engine/error.h"
 #include "engine/table.h"
+#include "shell/company/write_helpers.h"
 #include "shell/messages.h"
 #include "shell/users/password_field.h"
 #include "shell/users/user_session.h"
@@ -126,7 +127,7 @@ OwnPasswordResult changeOwnPassword(UserSession& session, QWidget* parent) {
         }
     } catch (const std::exception&) {
         showMessage(
-            QStringLiteral("Przy próbie odczytu danych wystąpił błąd komunikacji z serwerem."));
+            company::kCommunicationErrorMessage);
         return OwnPasswordResult::NotChanged;
     }
     if (!probeUserEdit(session.currentUserCursor(), session.currentUserKod()))

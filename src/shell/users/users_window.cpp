@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "engine/table.h"
+#include "shell/company/write_helpers.h"
 #include "shell/messages.h"
 #include "shell/users/user_session.h"
 #include "shell/users/users_write.h"
@@ -122,7 +123,7 @@ void TUzytkownicy::refreshList() {
         }
     } catch (const std::exception&) {
         showMessage(
-            QStringLiteral("Przy próbie odczytu danych wystąpił błąd komunikacji z serwerem."));
+            company::kCommunicationErrorMessage);
     }
     selectKod(keep);
     const bool any = list_->rowCount() > 0;

@@ -7,60 +7,26 @@
 #include "engine/database.h"
 #include "engine/error.h"
 #include "engine/table.h"
+#include "shell/company/write_helpers.h"
 #include "shell/messages.h"
 
 namespace shell {
 
 namespace {
 
-void showBusy() {
-    showMessage(
-        QStringLiteral("Baza danych jest chwilowo zajęta przez innego użytkownika.\r"
-                       "Poczekaj chwilę i powtórz wybraną funkcję."));
-}
-
-void showReadError() {
-    showMessage(QStringLiteral("Przy próbie odczytu danych wystąpił błąd komunikacji z serwerem."));
-}
-
-void showDeleted() {
-    showMessage(QStringLiteral("Wybrana pozycja została skasowana przez innego użytkownika."));
-}
-
-void showLocked() {
-    showMessage(
-        QStringLiteral("Wybrana pozycja jest chwilowo zablokowana przez innego użytkownika."));
-}
+void showDeleted() { showMessage(company::kRecordDeletedMessage); }
+void showLocked() { showMessage(company::kRecordLockedMessage); }
+void showReadError() { showMessage(company::kCommunicationErrorMessage); }
 
 }  // namespace
 
+// The users database is written like any other: through the shared write helpers.
 bool beginUsersWrite(engine::Database& db, bool failSafe) {
-    try {
-        if (db.tryStartTransaction(failSafe))
-            return true;
-        showBusy();
-    } catch (const engine::Error& e) {
-        if (e.code() == engine::Error::Code::Busy)
-            showBusy();
-        else
-            showReadError();
-    } catch (const std::exception&) {
-        showReadError();
-    }
-    return false;
+    return company::WriteHelper(&db, {}).beginWrite(failSafe);
 }
 
 void rollbackUsersWrite(engine::Database& db, std::initializer_list<engine::Table*> cursors) {
-    for (engine::Table* cursor : cursors) {
-        try {
-            cursor->cancel();
-        } catch (const std::exception&) {
-        }
-    }
-    try {
-        db.rollback();
-    } catch (const std::exception&) {
-    }
+    company::WriteHelper(&db, QList<engine::Table*>(cursors)).rollbackWrite();
 }
 
 bool probeUserEdit(engine::Table& users, int kod) {
@@ -106,9 +72,7 @@ void showUsersWriteError(const std::exception& error) {
             return;
         }
     }
-    showMessage(
-        QStringLiteral("W czasie dostępu do bazy danych wystąpił niespodziewany błąd. "
-                       "Program należy zakończyć i uruchomić ponownie."));
+    company::showUnexpectedDbError();
 }
 
 }  // namespace shell
