@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <memory>
 
 #include "common/formats.h"
 #include "platform/program_folder.h"
@@ -45,7 +46,13 @@ int main(int argc, char* argv[]) {
     platform::SingleInstance instance;
     if (!instance.claim()) return 0;
 
+    // The title window stands on the screen while the main window and its companions are made.
+    auto splash = std::make_unique<shell::TTytul>(shell::TTytul::Mode::Splash);
+    splash->show();
+    QCoreApplication::processEvents();
+
     shell::Program program(choice.folder);
+    splash.reset();
     shell::TMainFoRolvan& window = program.mainWindow();
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window, [&window] {
         window.move(0, 0);
