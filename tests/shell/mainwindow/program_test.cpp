@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,4 +235,32 @@ TEST_F(ProgramTest, RightsShapeTheMenuAndEndOfWorkAsks) {
     program.endOfWork();  // answered Ok
     EXPECT_TRUE(program.hasEnded());
     EXPECT_EQ(machine.readValue(u"PytajKtóraFirma"_qs), "Tak");
+}
+
+TEST_F(ProgramTest, InterruptedChangeIsReportedBeforeTheLogIn) {
+    addUser(folder(), "admin", "dobre");
+    platform::MachineSettings(folder()).writeValue("Database", "TRUE");
+    shell::addCompany(folder(), "Alfa", {}, false);
+    // A journal nobody holds: a run stopped inside a change that never reached its commit.
+    const QString companyDb =
+        data::companyDatabasePath(shell::findCompanyFolder(folder(), "Alfa"));
+    QFile journal(engine::journalPathOf(companyDb));
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    journal.write("0123456789abcdef");
+    journal.close();
+
+    Program program(folder());
+    QStringList shown;
+    onNextModal([&shown](QWidget* w) {
+        EXPECT_EQ(w->objectName(), "JournalForm");
+        for (QLabel* label : w->findChildren<QLabel*>()) shown << label->text();
+        answerLogIn({"dobre"});
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    ASSERT_TRUE(program.start());
+    EXPECT_TRUE(shown.contains(u"Firma: @Rolvanm@Alfa"_qs));
+    EXPECT_TRUE(shown.contains(
+        u"Przerwana czynność została w całości anulowana i powinna zostać powtórzona."_qs));
+    EXPECT_FALSE(QFile::exists(engine::journalPathOf(companyDb)));
+    EXPECT_TRUE(program.companyOpen());
 }
