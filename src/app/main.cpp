@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "common/formats.h"
+#include "company_windows.h"
 #include "platform/program_folder.h"
 #include "platform/single_instance.h"
 #include "shell/dialogs/about_window.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
 
     shell::Program program(choice.folder);
+    CompanyWindows companyWindows(program);
     splash.reset();
     shell::TMainFoRolvan& window = program.mainWindow();
     QObject::connect(&instance, &platform::SingleInstance::activationRequested, &window, [&window] {

@@ -1,0 +1,27 @@
+#pragma once
+// The windows that belong to the open company: made when a company opens, connected to the
+// main window's commands, and dropped when it closes. This is the one place that knows every
+// subsystem's windows, so that the shell below them knows none.
+
+#include <QObject>
+#include <memory>
+
+namespace shell {
+class Program;
+}
+namespace sales {
+class TOpcjeNum;
+}
+
+class CompanyWindows : public QObject {
+public:
+    explicit CompanyWindows(shell::Program& program);
+    ~CompanyWindows() override;
+
+private:
+    void open();
+    void close();
+
+    shell::Program& program_;
+    std::unique_ptr<sales::TOpcjeNum> numbering_;
+};
