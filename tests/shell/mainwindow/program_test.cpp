@@ -14,7 +14,11 @@
 #include <QTest>
 
 #include "../dialogs/modal_driver.h"
+#include "common/clock.h"
+#include "common/dates.h"
 #include "data/company_database.h"
+#include "data/settings_store.h"
+#include "engine/table.h"
 #include "engine/database.h"
 #include "platform/machine_settings.h"
 #include "shell/dialogs/input_dialog.h"
@@ -263,4 +267,49 @@ TEST_F(ProgramTest, InterruptedChangeIsReportedBeforeTheLogIn) {
         u"Przerwana czynność została w całości anulowana i powinna zostać powtórzona."_qs));
     EXPECT_FALSE(QFile::exists(engine::journalPathOf(companyDb)));
     EXPECT_TRUE(program.companyOpen());
+}
+
+TEST_F(ProgramTest, FirstOpeningInANewYearOffersTheNumberingWindow) {
+    addUser(folder(), "admin", "dobre");
+    platform::MachineSettings(folder()).writeValue("Database", "TRUE");
+    shell::addCompany(folder(), "Alfa", {}, false);
+    const QString companyDb = data::companyDatabasePath(shell::findCompanyFolder(folder(), "Alfa"));
+    auto writeSettings = [&](const QString& lastDate) {
+        engine::Database db(companyDb);
+        engine::Table opcje(db, "opcjef");
+        opcje.open();
+        data::SettingsStore store(opcje);
+        for (int i = 0; i < 30; ++i) store.writeSetting("Test", "Klucze", QString::number(i), "x");
+        if (!lastDate.isEmpty()) store.writeSetting("Rolvan", u"Ogólne"_qs, "Ostatnia data", lastDate);
+    };
+    const QString question =
+        u"Dla tej firmy program został uruchomiony po raz pierwszy w tym roku."_qs;
+    auto questionAsked = [&] {
+        for (const auto& s : messages_.shown)
+            if (s.question && s.text.startsWith(question)) return true;
+        return false;
+    };
+
+    // Never closed before (no last-use date): nothing to ask, and no error.
+    writeSettings({});
+    int opened = 0;
+    {
+        Program program(folder());
+        program.setNumberingWindow([&] { ++opened; });
+        answerLogIn({"dobre"});
+        ASSERT_TRUE(program.start());
+        EXPECT_TRUE(program.companyOpen());
+        EXPECT_FALSE(questionAsked());
+    }
+    // Last used in an earlier year, numbering restarting every year: asked, with the company's
+    // symbol as the title.
+    writeSettings(common::formatDate(QDate(common::today().year() - 1, 12, 30)));
+    messages_.shown.clear();
+    Program program(folder());
+    program.setNumberingWindow([&] { ++opened; });
+    answerLogIn({"dobre"});
+    ASSERT_TRUE(program.start());
+    EXPECT_TRUE(questionAsked());
+    EXPECT_EQ(messages_.shown.last().title, "ALFA");
+    EXPECT_EQ(opened, 1);
 }
