@@ -378,20 +378,24 @@ void Table::masterMoved() {
     first();
 }
 
-void Table::viewConditions(Query& q) const {
-    auto leading = [&](qsizetype n) {
+void Table::viewConditions(Query& q, Seek seek) const {
+    // In a step from the current record the record's own key is where the index search starts.
+    // The range bound on that side is then only a filter ("+" keeps the database from seeking
+    // on it), or every step would scan from the start of the range.
+    auto leading = [&](qsizetype n, bool filterOnly) {
         QStringList cols;
         for (qsizetype i = 0; i < n; ++i)
-            cols << quoteIdent(def_.fields[keyFields_[i]].name);
+            cols << (filterOnly ? QStringLiteral("+") : QString()) +
+                        quoteIdent(def_.fields[keyFields_[i]].name);
         return tuple(cols);
     };
     if (rangeStart_ && !rangeStart_->empty()) {
-        q.conditions << leading(rangeStart_->size()) + QStringLiteral(" >= ") +
+        q.conditions << leading(rangeStart_->size(), seek == Seek::Forward) + QStringLiteral(" >= ") +
                             placeholders(rangeStart_->size());
         q.params.insert(q.params.end(), rangeStart_->begin(), rangeStart_->end());
     }
     if (rangeEnd_ && !rangeEnd_->empty()) {
-        q.conditions << leading(rangeEnd_->size()) + QStringLiteral(" <= ") +
+        q.conditions << leading(rangeEnd_->size(), seek == Seek::Backward) + QStringLiteral(" <= ") +
                             placeholders(rangeEnd_->size());
         q.params.insert(q.params.end(), rangeEnd_->begin(), rangeEnd_->end());
     }
@@ -400,7 +404,7 @@ void Table::viewConditions(Query& q) const {
         if (!master_->isActive() || master_->rid_ == 0) {
             q.conditions << QStringLiteral("0");
         } else if (n > 0) {
-            q.conditions << leading(n) + QStringLiteral(" = ") + placeholders(n);
+            q.conditions << leading(n, false) + QStringLiteral(" = ") + placeholders(n);
             for (qsizetype i = 0; i < n; ++i) {
                 const int mf = master_->fieldPos(masterFields_[i]);
                 const Cell& v = mf >= 0 && static_cast<size_t>(mf) < master_->row_.size()
@@ -613,7 +617,7 @@ void Table::step(bool forward) {
         if (!aheadValid) sequentialReads_ = 0;
         ahead_.clear();
         Query q;
-        viewConditions(q);
+        viewConditions(q, forward ? Seek::Forward : Seek::Backward);
         afterKeyCondition(q, forward);
         const int limit = std::min(kMaxReadAhead, 8 << std::min(sequentialReads_++, 5));
         for (auto& r : fetch(q, forward, limit)) ahead_.push_back(std::move(r));
@@ -640,7 +644,7 @@ int Table::moveBy(int distance) {
     if (steps > kMaxReadAhead) {
         invalidateView();
         Query q;
-        viewConditions(q);
+        viewConditions(q, forward ? Seek::Forward : Seek::Backward);
         afterKeyCondition(q, forward);
         auto rows = fetch(q, forward, 1, static_cast<int>(steps - 1));
         if (!rows.empty()) {
@@ -673,7 +677,7 @@ bool Table::hasNeighbour(bool forward) const {
     if (rid_ == 0) return false;
     if (!ahead_.empty() && aheadForward_ == forward && aheadStamp_ == db_.changeCount()) return true;
     Query q;
-    viewConditions(q);
+    viewConditions(q, forward ? Seek::Forward : Seek::Backward);
     afterKeyCondition(q, forward);
     return !fetch(q, forward, 1).empty();
 }
@@ -744,7 +748,7 @@ bool Table::findKey(const QVariantList& key) {
 void Table::findNearest(const QVariantList& key) {
     requireBrowse();
     Query q;
-    viewConditions(q);
+    viewConditions(q, Seek::Forward);
     keyConditions(q, key, ">=");
     auto rows = fetch(q, true, 1);
     if (rows.empty()) {
@@ -807,7 +811,7 @@ void Table::refresh() {
         }
         // The record left the view: continue at the next one by key.
         Query q;
-        viewConditions(q);
+        viewConditions(q, Seek::Forward);
         afterKeyCondition(q, true);
         auto rows = fetch(q, true, 1);
         if (!rows.empty()) {
@@ -1031,7 +1035,7 @@ void Table::positionAfterDelete(const Row& deletedRow, int64_t deletedRid) {
     rid_ = deletedRid;
     for (bool forward : {true, false}) {
         Query q;
-        viewConditions(q);
+        viewConditions(q, forward ? Seek::Forward : Seek::Backward);
         afterKeyCondition(q, forward);
         auto rows = fetch(q, forward, 1);
         if (!rows.empty()) {

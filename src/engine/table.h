@@ -202,7 +202,8 @@ class Table {
     void requireActive() const;
     void requireBrowse() const;
 
-    void viewConditions(Query& q) const;
+    enum class Seek { None, Forward, Backward };
+    void viewConditions(Query& q, Seek seek = Seek::None) const;
     void keyConditions(Query& q, const QVariantList& key, const char* op) const;
     void afterKeyCondition(Query& q, bool forward) const;
     QString orderBy(bool forward) const;
