@@ -1,6 +1,9 @@
 #include "company_windows.h"
 
+#include "catalogs/counterparties/counterparties_window.h"
+#include "catalogs/counterparties/counterparty_dialogs.h"
 #include "sales/numbering/numbering_window.h"
+#include "shell/companydata/company_data_dialog.h"
 #include "shell/company/company_data.h"
 #include "shell/mainwindow/main_window.h"
 #include "shell/mainwindow/program.h"
@@ -25,11 +28,38 @@ void CompanyWindows::open() {
     };
     main.setHandler(Command::Numbering, showNumbering);
     program_.setNumberingWindow(showNumbering);
+
+    companyData_ = std::make_unique<shell::companydata::TDaneFirmy>(*program_.companyData(),
+                                                                    *program_.users(), &main);
+    companyData_->loadCompanyData();
+    main.setHandler(Command::CompanyData, [this] {
+        companyData_->prepareToShow();
+        companyData_->exec();
+    });
+
+    // The counterparties list stays open beside the main window while the user works.
+    counterparties_ = std::make_unique<catalogs::counterparties::TFirmy>(*program_.companyData(),
+                                                                         *program_.users());
+    counterparties_->reinitialise();
+    main.setHandler(Command::ListCounterparties, [this] {
+        counterparties_->showNormal();
+        counterparties_->raise();
+        counterparties_->activateWindow();
+    });
+    main.setHandler(Command::CounterpartyOptions, [this] {
+        auto* options = counterparties_->optionsDialog();
+        options->reload();
+        options->exec();
+    });
 }
 
 void CompanyWindows::close() {
     shell::TMainFoRolvan& main = program_.mainWindow();
-    main.setHandler(Command::Numbering, {});
+    for (Command c : {Command::Numbering, Command::CompanyData, Command::ListCounterparties,
+                      Command::CounterpartyOptions})
+        main.setHandler(c, {});
     program_.setNumberingWindow({});
+    counterparties_.reset();
+    companyData_.reset();
     numbering_.reset();
 }

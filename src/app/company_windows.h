@@ -12,6 +12,12 @@ class Program;
 namespace sales {
 class TOpcjeNum;
 }
+namespace shell::companydata {
+class TDaneFirmy;
+}
+namespace catalogs::counterparties {
+class TFirmy;
+}
 
 class CompanyWindows : public QObject {
 public:
@@ -24,4 +30,6 @@ private:
 
     shell::Program& program_;
     std::unique_ptr<sales::TOpcjeNum> numbering_;
+    std::unique_ptr<shell::companydata::TDaneFirmy> companyData_;
+    std::unique_ptr<catalogs::counterparties::TFirmy> counterparties_;
 };
