@@ -560,42 +560,26 @@ void Table::enableControls() {
     }
 }
 
-void Table::first() {
-    requireBrowse();
-    invalidateView();
-    Query q;
-    viewConditions(q);
-    auto rows = fetch(q, true, 8);
-    if (rows.empty()) {
-        setEmpty();
-    } else {
-        setCurrent(rows.front());
-        for (size_t i = 1; i < rows.size(); ++i)
-            ahead_.push_back(std::move(rows[i]));
-        aheadForward_ = true;
-        aheadStamp_ = db_.changeCount();
-        bof_ = true;
-        eof_ = false;
-    }
-    moveDone(true);
-}
+void Table::first() { openAtEnd(true); }
 
-void Table::last() {
+void Table::last() { openAtEnd(false); }
+
+void Table::openAtEnd(bool atStart) {
     requireBrowse();
     invalidateView();
     Query q;
     viewConditions(q);
-    auto rows = fetch(q, false, 8);
+    auto rows = fetch(q, atStart, 8);
     if (rows.empty()) {
         setEmpty();
     } else {
         setCurrent(rows.front());
         for (size_t i = 1; i < rows.size(); ++i)
             ahead_.push_back(std::move(rows[i]));
-        aheadForward_ = false;
+        aheadForward_ = atStart;
         aheadStamp_ = db_.changeCount();
-        bof_ = false;
-        eof_ = true;
+        bof_ = atStart;
+        eof_ = !atStart;
     }
     moveDone(true);
 }

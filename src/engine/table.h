@@ -216,6 +216,7 @@ class Table {
     Statement& aggregate(const QString& expression) const;
     const FieldDef& storedField(const QString& field) const;
     void step(bool forward);
+    void openAtEnd(bool atStart);
     void invalidateView();
 
     void setCurrent(const Fetched& f);

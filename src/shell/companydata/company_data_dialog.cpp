@@ -1,5 +1,7 @@
 #include "shell/companydata/company_data_dialog.h"
 
+#include "shell/dialogs/enter_moves_on.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -409,15 +411,8 @@ bool TDaneFirmy::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TDaneFirmy::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            focusNextChild();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!enterMovesOn(this, event, [this] { focusNextChild(); }))
+        QDialog::keyPressEvent(event);
 }
 
 bool TDaneFirmy::checkAccounts(const CompanyInfo& info) {

@@ -1,5 +1,7 @@
 #include "shell/users/user_editor.h"
 
+#include "shell/dialogs/enter_moves_on.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -244,15 +246,8 @@ void TNowyUzytkownik::ZapiszClick() {
 }
 
 void TNowyUzytkownik::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            focusNextChild();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!enterMovesOn(this, event, [this] { focusNextChild(); }))
+        QDialog::keyPressEvent(event);
 }
 
 void TNowyUzytkownik::done(int result) {
