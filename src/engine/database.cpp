@@ -370,14 +370,7 @@ void Database::addIndex(const QString& table, const IndexDef& index) {
     TableDef def = tableDef(table);
     def.indexes.append(index);
     validateDefinition(def);
-    const int lockId = tableLockId(table);
-    if (!acquireTable(lockId, true))
-        throw Error(Error::Code::InUse, QStringLiteral("table in use: ") + table);
-    struct Release {
-        Database* db;
-        int id;
-        ~Release() { db->releaseTable(id); }
-    } release{this, lockId};
+    const ExclusiveTable exclusive(*this, table);
     inWriteTransaction([&] {
         for (const auto& f : index.fields) {
             const FieldDef& fd = def.fields[def.fieldIndex(f)];
@@ -395,6 +388,12 @@ void Database::addIndex(const QString& table, const IndexDef& index) {
 }
 
 // --- locks ---
+
+Database::ExclusiveTable::ExclusiveTable(Database& db, const QString& table)
+    : db_(db), lockId_(db.tableLockId(table)) {
+    if (!db_.acquireTable(lockId_, true))
+        throw Error(Error::Code::InUse, QStringLiteral("table in use: ") + table);
+}
 
 bool Database::acquireTable(int lockId, bool exclusive) {
     TableUse& use = tableUse_[lockId];

@@ -89,6 +89,20 @@ class Database {
     void inWriteTransaction(const std::function<void()>& work);
 
   private:
+    // Holds a table for this connection alone while its structure changes; Error(InUse) when a
+    // cursor anywhere has it open.
+    class ExclusiveTable {
+    public:
+        ExclusiveTable(Database& db, const QString& table);
+        ~ExclusiveTable() { db_.releaseTable(lockId_); }
+        ExclusiveTable(const ExclusiveTable&) = delete;
+        ExclusiveTable& operator=(const ExclusiveTable&) = delete;
+
+    private:
+        Database& db_;
+        int lockId_;
+    };
+
     void ensureCatalog();
     void checkCollationVersion();
     void writeJournal();

@@ -80,14 +80,7 @@ void Database::restructure(const QString& table, const TableDef& newDefIn,
     validateDefinition(newDef);
     const QHash<QString, QString> map = parseFieldMap(fieldMap, oldDef, newDef);
 
-    const int lockId = tableLockId(table);
-    if (!acquireTable(lockId, true))
-        throw Error(Error::Code::InUse, QStringLiteral("table in use: ") + table);
-    struct Release {
-        Database* db;
-        int id;
-        ~Release() { db->releaseTable(id); }
-    } release{this, lockId};
+    const ExclusiveTable exclusive(*this, table);
 
     inWriteTransaction([&] {
         const QString tmpName = oldDef.name + QStringLiteral("__rebuild");

@@ -714,6 +714,13 @@ Currency Table::sumCurrency(const QString& field) const {
     return Currency::fromUnits(s);
 }
 
+void Table::landOn(const Fetched& found) {
+    invalidateView();
+    setCurrent(found);
+    bof_ = eof_ = false;
+    moveDone(true);
+}
+
 bool Table::findKey(const QVariantList& key) {
     requireBrowse();
     Query q;
@@ -722,10 +729,7 @@ bool Table::findKey(const QVariantList& key) {
     auto rows = fetch(q, true, 1);
     if (rows.empty())
         return false;
-    invalidateView();
-    setCurrent(rows.front());
-    bof_ = eof_ = false;
-    moveDone(true);
+    landOn(rows.front());
     return true;
 }
 
@@ -739,10 +743,7 @@ void Table::findNearest(const QVariantList& key) {
         last();
         return;
     }
-    invalidateView();
-    setCurrent(rows.front());
-    bof_ = eof_ = false;
-    moveDone(true);
+    landOn(rows.front());
 }
 
 bool Table::locate(const QStringList& fields, const QVariantList& values) {
@@ -763,10 +764,7 @@ bool Table::locate(const QStringList& fields, const QVariantList& values) {
     auto rows = fetch(q, true, 1);
     if (rows.empty())
         return false;
-    invalidateView();
-    setCurrent(rows.front());
-    bof_ = eof_ = false;
-    moveDone(true);
+    landOn(rows.front());
     return true;
 }
 
@@ -777,10 +775,7 @@ bool Table::gotoBookmark(const Bookmark& mark) {
     auto f = fetchByRid(mark.rid, true);
     if (!f)
         return false;
-    invalidateView();
-    setCurrent(*f);
-    bof_ = eof_ = false;
-    moveDone(true);
+    landOn(*f);
     return true;
 }
 

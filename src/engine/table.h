@@ -217,6 +217,8 @@ class Table {
     const FieldDef& storedField(const QString& field) const;
     void step(bool forward);
     void openAtEnd(bool atStart);
+    // Makes a record found by a search or bookmark the current one.
+    void landOn(const Fetched& found);
     void invalidateView();
 
     void setCurrent(const Fetched& f);
